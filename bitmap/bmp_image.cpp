@@ -1,0 +1,85 @@
+#include "bitmap/bmp_image.h"
+
+#include <algorithm>
+
+#include "bitmap/image_limits.h"
+#include "bitmap/integer_power.h"
+#include "platform/pixel_allocation.h"
+
+BMPImage::BMPImage() : pixels(&singlePixel) {}
+
+BMPImage::~BMPImage() { ReleasePixels(); }
+
+void BMPImage::ReleasePixels() {
+    if (pixels != &singlePixel) {
+        ReleaseBlock(pixels);
+    }
+    pixels = &singlePixel;
+}
+
+std::int32_t BMPImage::ColorCount() const {
+    return IntegerPower(2, bitDepth == 32 ? 24 : bitDepth);
+}
+
+const Pixel& BMPImage::ClampedAt(std::int32_t column, std::int32_t row) const {
+    // The order of the four tests is part of the contract: upper bound first.
+    if (column >= width) column = width - 1;
+    if (column < 0) column = 0;
+    if (row >= height) row = height - 1;
+    if (row < 0) row = 0;
+    return Row(row)[column];
+}
+
+Pixel& BMPImage::At(std::int32_t column, std::int32_t row) {
+    return const_cast<Pixel&>(ClampedAt(column, row));
+}
+
+const Pixel& BMPImage::At(std::int32_t column, std::int32_t row) const {
+    return ClampedAt(column, row);
+}
+
+bool BMPImage::SetDepth(std::int32_t bits) {
+    switch (bits) {
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            break;
+        default:
+            return false;
+    }
+    bitDepth = bits;
+    FillStandardPalette();
+    return true;
+}
+
+bool BMPImage::SetDimensions(std::int32_t newWidth, std::int32_t newHeight) {
+    if (!PixelCountWithinLimit(newWidth, newHeight)) {
+        return false;
+    }
+    const auto count = static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight);
+    Pixel* fresh = &singlePixel;
+    if (count > 1) {
+        fresh = static_cast<Pixel*>(AllocateBlock(count * sizeof(Pixel)));
+        if (fresh == nullptr) {
+            return false;
+        }
+    }
+    ReleasePixels();
+    pixels = fresh;
+    width = newWidth;
+    height = newHeight;
+    std::fill(pixels, pixels + count, kWhite);
+    return true;
+}
+
+bool BMPImage::SetPaletteColor(std::int32_t index, Pixel colour) {
+    // The same bounds as PaletteColor.
+    if (HasPalette() && index >= 0 && index < ColorCount()) {
+        palette[index] = colour;
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,213 @@
+// BMPImage::Load: the file header, the 40-byte info header, the palette or
+// mask section, the gap up to bfOffBits, then the rows, bottom row first.
+// Load never seeks: each part is read from where the one before it ended.
+
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+
+#include "bitmap/bmp_headers.h"
+#include "bitmap/bmp_image.h"
+#include "bitmap/file_handle.h"
+#include "bitmap/image_limits.h"
+#include "bitmap/integer_power.h"
+#include "bitmap/little_endian_fields.h"
+#include "bitmap/sixteen_bit_pixels.h"
+#include "bitmap/skip_bytes.h"
+
+namespace {
+
+// The fields after bfType. Every read is attempted even after one failed.
+bool ReadRestOfFileHeader(BITMAPFILEHEADER& header, std::FILE* file) {
+    bool complete = ReadField(header.bfSize, file);
+    complete &= ReadField(header.bfReserved1, file);
+    complete &= ReadField(header.bfReserved2, file);
+    complete &= ReadField(header.bfOffBits, file);
+    return complete;
+}
+
+bool ReadInfoHeader(BITMAPINFOHEADER& header, std::FILE* file) {
+    bool complete = ReadField(header.biSize, file);
+    complete &= ReadField(header.biWidth, file);
+    complete &= ReadField(header.biHeight, file);
+    complete &= ReadField(header.biPlanes, file);
+    complete &= ReadField(header.biBitCount, file);
+    complete &= ReadField(header.biCompression, file);
+    complete &= ReadField(header.biSizeImage, file);
+    complete &= ReadField(header.biXPelsPerMeter, file);
+    complete &= ReadField(header.biYPelsPerMeter, file);
+    complete &= ReadField(header.biClrUsed, file);
+    complete &= ReadField(header.biClrImportant, file);
+    return complete;
+}
+
+bool IsIndexedDepth(std::uint32_t bits) { return bits == 1 || bits == 4 || bits == 8; }
+
+// The compression, depth and size rules, in the order the format checks them.
+LoadStatus CheckInfoHeader(const BITMAPINFOHEADER& info) {
+    LoadStatus status;
+    status.compression = info.biCompression;
+    status.bitCount = info.biBitCount;
+    status.width = info.biWidth;
+    status.height = info.biHeight;
+    const std::uint32_t compression = info.biCompression;
+    if (compression == kBiRle8 || compression == kBiRle4 || compression > kBiBitfields ||
+        (compression == kBiBitfields && info.biBitCount != 16)) {
+        status.error = LoadError::UnsupportedCompression;
+    } else if (!IsIndexedDepth(info.biBitCount) && info.biBitCount != 16 &&
+               info.biBitCount != 24 && info.biBitCount != 32) {
+        status.error = LoadError::UnsupportedBitDepth;
+    } else if (info.biWidth <= 0 || info.biHeight <= 0) {
+        status.error = LoadError::BadDimensions;
+    } else if (!PixelCountWithinLimit(info.biWidth, info.biHeight) ||
+               !StoredRowSize(info.biWidth, info.biBitCount)) {
+        status.error = LoadError::TooLarge;
+    }
+    return status;
+}
+
+// Where the colour table starts. A 40-byte info header ends at offset 54.
+// Longer info headers (108 and 124 bytes are common) keep the palette after
+// the whole header; reading it at 54 would turn header bytes into colours.
+// Such a header is honoured when it ends within bfOffBits; its extra bytes are
+// passed over before the palette.
+std::int64_t PaletteStart(const BITMAPFILEHEADER& fileHeader, const BITMAPINFOHEADER& info,
+                          std::FILE* file) {
+    const std::int64_t headerEnd = std::int64_t{kFileHeaderSize} + info.biSize;
+    if (info.biSize > kInfoHeaderSize && headerEnd <= fileHeader.bfOffBits) {
+        SkipBytes(file, std::int64_t{info.biSize} - kInfoHeaderSize);
+        return headerEnd;
+    }
+    return kHeadersSize;
+}
+
+using RowDecoder = bool (BMPImage::*)(const std::uint8_t*, std::int32_t, std::int32_t);
+
+RowDecoder DecoderFor(std::int32_t bitDepth) {
+    switch (bitDepth) {
+        case 1:
+            return &BMPImage::DecodeRow1;
+        case 4:
+            return &BMPImage::DecodeRow4;
+        case 8:
+            return &BMPImage::DecodeRow8;
+        case 24:
+            return &BMPImage::DecodeRow24;
+        default:
+            return &BMPImage::DecodeRow32;
+    }
+}
+
+struct FreeDeleter {
+    void operator()(void* block) const { std::free(block); }
+};
+
+}  // namespace
+
+bool BMPImage::Load(const char* path) { return LoadWithStatus(path).ok(); }
+
+LoadStatus BMPImage::LoadWithStatus(const char* path) {
+    std::FILE* opened = path != nullptr ? std::fopen(path, "rb") : nullptr;
+    if (opened == nullptr) {
+        LoadStatus status{LoadError::CannotOpen, path != nullptr ? errno : EINVAL};
+        SetDepth(1);
+        SetDimensions(1, 1);
+        return status;
+    }
+    FileHandle file(opened);
+
+    auto reject = [this](LoadStatus status) {
+        SetDimensions(1, 1);
+        SetDepth(1);
+        return status;
+    };
+
+    BITMAPFILEHEADER fileHeader;
+    bool complete = ReadField(fileHeader.bfType, file.get());
+    // The signature is tested before the other reads, whatever the read
+    // returned: an empty file keeps the default "BM" and fails as truncated.
+    if (fileHeader.bfType != kBmpSignature) {
+        return LoadStatus{LoadError::NotBmp};
+    }
+    complete &= ReadRestOfFileHeader(fileHeader, file.get());
+    BITMAPINFOHEADER info;
+    complete &= ReadInfoHeader(info, file.get());
+    if (!complete) {
+        return reject(LoadStatus{LoadError::TruncatedHeader});
+    }
+
+    // The resolution is taken before the remaining checks, so a file they
+    // refuse still leaves its resolution in the image.
+    xPelsPerMeter = info.biXPelsPerMeter;
+    yPelsPerMeter = info.biYPelsPerMeter;
+
+    LoadStatus status = CheckInfoHeader(info);
+    if (!status.ok()) {
+        return reject(status);
+    }
+    SetDepth(info.biBitCount);
+    if (!SetDimensions(info.biWidth, info.biHeight)) {
+        status.error = LoadError::OutOfMemory;
+        return reject(status);
+    }
+
+    const std::int64_t colorTableStart =
+        HasPalette() ? PaletteStart(fileHeader, info, file.get()) : kHeadersSize;
+    // The room before the rows, as the format's signed 32-bit difference: a
+    // bfOffBits below the table start, or beyond 2^31, leaves no room at all.
+    const auto room = static_cast<std::int32_t>(fileHeader.bfOffBits -
+                                                static_cast<std::uint32_t>(colorTableStart));
+    std::int64_t gap = room;
+    if (HasPalette()) {
+        ReadPalette(room / 4, file.get());
+        gap -= std::int64_t{4} * IntegerPower(2, bitDepth);
+    } else if (bitDepth == 16 && info.biCompression == kBiBitfields) {
+        gap -= 12;
+    }
+    if (gap < 0) {
+        gap = 0;
+    }
+
+    if (bitDepth == 16) {
+        ReadSixteenBitPixels(*this, file.get(), info.biCompression, gap);
+        return status;
+    }
+    SkipBytes(file.get(), gap);
+    ReadRows(file.get());
+    return status;
+}
+
+void BMPImage::ReadPalette(std::int32_t entries, std::FILE* file) {
+    // The table holds as many entries as bfOffBits leaves room for, at most
+    // 2^depth; biClrUsed is not consulted. A failed read leaves the standard
+    // colour, and every entry the file does not give becomes white.
+    const std::int32_t count = IntegerPower(2, bitDepth);
+    if (entries > count) {
+        entries = count;
+    }
+    for (std::int32_t i = 0; i < entries; ++i) {
+        // Pixel has the byte layout of a file entry: Blue, Green, Red, reserved.
+        ReadExact(&palette[i], 4, 1, file);
+    }
+    for (std::int32_t i = entries < 0 ? 0 : entries; i < ColorCount(); ++i) {
+        SetPaletteColor(i, kWhite);
+    }
+}
+
+void BMPImage::ReadRows(std::FILE* file) {
+    const std::int32_t rowSize = *StoredRowSize(width, bitDepth);
+    std::unique_ptr<std::uint8_t, FreeDeleter> buffer(
+        static_cast<std::uint8_t*>(std::malloc(static_cast<std::size_t>(rowSize))));
+    if (!buffer) {
+        return;
+    }
+    const RowDecoder decode = DecoderFor(bitDepth);
+    for (std::int32_t row = height - 1; row >= 0; --row) {
+        // A row that arrives short ends the pixels; the rows above stay white.
+        if (std::fread(buffer.get(), 1, static_cast<std::size_t>(rowSize), file) <
+                static_cast<std::size_t>(rowSize) ||
+            !(this->*decode)(buffer.get(), rowSize, row)) {
+            return;
+        }
+    }
+}

@@ -1,0 +1,30 @@
+#include "bitmap/image_limits.h"
+
+#include <limits>
+
+bool PixelCountWithinLimit(std::int32_t width, std::int32_t height) {
+    return width >= 1 && height >= 1 &&
+           std::int64_t{width} * std::int64_t{height} <= kMaxPixelCount;
+}
+
+std::optional<std::int32_t> StoredRowSize(std::int32_t width, std::int32_t bitDepth) {
+    const std::int64_t bits = std::int64_t{width} * std::int64_t{bitDepth};
+    if (width < 1 || bitDepth < 1 || bits > std::numeric_limits<std::int32_t>::max()) {
+        return std::nullopt;
+    }
+    const std::int64_t bytes = (bits + 7) / 8;
+    return static_cast<std::int32_t>((bytes + 3) / 4 * 4);
+}
+
+std::int64_t WrittenColorSectionSize(std::int32_t bitDepth) {
+    switch (bitDepth) {
+        case 1:
+        case 4:
+        case 8:
+            return std::int64_t{4} << bitDepth;
+        case 16:
+            return 12;
+        default:
+            return 0;
+    }
+}

@@ -1,0 +1,30 @@
+// florwash: the BMP paint filter and BMP tools from the shell.
+
+#include <cstdio>
+#include <exception>
+
+#include "cli/commands.h"
+
+#ifndef FLORWASH_VERSION
+#error "FLORWASH_VERSION must be defined by the build"
+#endif
+
+int main(int argc, char** argv) {
+    try {
+        CLI::App app{"Paint BMP files with a neighbourhood filter, and inspect and convert them.",
+                     "florwash"};
+        app.set_version_flag("--version", "florwash " FLORWASH_VERSION);
+        app.require_subcommand(1);
+        int exitCode = 0;
+        AddPaintCommand(app, exitCode);
+        try {
+            app.parse(argc, argv);
+        } catch (const CLI::ParseError& error) {
+            return app.exit(error);
+        }
+        return exitCode;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "florwash: %s\n", error.what());
+        return 1;
+    }
+}
