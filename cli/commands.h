@@ -6,3 +6,4 @@
 // command's result when it runs: 0 on success, 1 when a file could not be
 // read or written.
 void AddPaintCommand(CLI::App& app, int& exitCode);
+void AddConvertCommand(CLI::App& app, int& exitCode);
