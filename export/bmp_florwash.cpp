@@ -5,6 +5,7 @@
 
 #include "bitmap/bmp_image.h"
 #include "export/paint_image.h"
+#include "export/same_file.h"
 #include "platform/utf16_to_utf8.h"
 
 namespace {
@@ -30,11 +31,19 @@ extern "C" int32_t BMPFlorwash(const char16_t* source, const char16_t* destinati
     try {
         BMPImage sourceImage;
         BMPImage destinationImage;
-        // The results are not examined: a source that cannot be read leaves a
-        // 1 x 1 image and yields a 1 x 1 white file.
-        sourceImage.Load(PathOrNull(NarrowPath(source)));
+        const std::optional<std::string> sourcePath = NarrowPath(source);
+        const bool loaded = sourceImage.Load(PathOrNull(sourcePath));
+        const std::optional<std::string> destinationPath = NarrowPath(destination);
+        // A file the loader refuses (top-down, compressed, not a BMP at all)
+        // must not be replaced by the 1 x 1 white image when it is also the
+        // destination: that would destroy the user's only copy.
+        if (!loaded && SameExistingFile(PathOrNull(sourcePath), PathOrNull(destinationPath))) {
+            return 999;
+        }
+        // Otherwise a source that cannot be read leaves a 1 x 1 image and
+        // yields a 1 x 1 white file, and the save's result is not examined.
         PaintImage(sourceImage, destinationImage);
-        destinationImage.Save(PathOrNull(NarrowPath(destination)));
+        destinationImage.Save(PathOrNull(destinationPath));
     } catch (...) {
     }
     return 999;

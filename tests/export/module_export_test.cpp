@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <thread>
 
 #include "export/bmp_florwash.h"
 #include "support/bmp_bytes.h"
@@ -129,6 +130,53 @@ TEST_F(ModuleTest, SourceMayBeTheDestination) {
     std::filesystem::copy_file(dir / "in.bmp", dir / "original.bmp");
     EXPECT_EQ(Paint(dir / "in.bmp", dir / "in.bmp"), 999);
     ExpectPaintedFile(dir / "original.bmp", dir / "in.bmp");
+}
+
+TEST_F(ModuleTest, RefusedSourceIsNeverOverwrittenInPlace) {
+    BmpSpec topDown = ValidSpec(2, 2, 24);
+    topDown.info.biHeight = -2;
+    topDown.pixelData.assign(16, 9);
+    BmpSpec rle = ValidSpec(2, 2, 8, 1024);
+    rle.info.biCompression = 1;
+    rle.afterHeaders.assign(1024, 1);
+    rle.pixelData = {2, 0, 0, 1};
+    const std::pair<const char*, Bytes> files[] = {
+        {"top-down.bmp", Serialize(topDown)},
+        {"rle.bmp", Serialize(rle)},
+        {"photo.bmp", Bytes{0x89, 'P', 'N', 'G', 13, 10, 26, 10, 0, 0, 0, 13}},
+    };
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        WriteBytes(dir / name, bytes);
+        EXPECT_EQ(Paint(dir / name, dir / name), 999);
+        EXPECT_EQ(ReadBytes(dir / name), bytes);
+        // The same file under another spelling is recognised too.
+        EXPECT_EQ(Paint(dir / name, dir.Path() / "." / name), 999);
+        EXPECT_EQ(ReadBytes(dir / name), bytes);
+    }
+    // A missing source still yields the white pixel, at the same path too.
+    EXPECT_EQ(Paint(dir / "absent.bmp", dir / "absent.bmp"), 999);
+    EXPECT_EQ(ReadBytes(dir / "absent.bmp"), OnePixelWhiteFile());
+}
+
+TEST_F(ModuleTest, CallsFromManyThreadsAtOnceAreIndependent) {
+    MakeSource(dir / "shared.bmp", 40, 30);
+    for (int i = 0; i < 4; ++i) MakeSource(dir / ("own" + std::to_string(i) + ".bmp"), 20 + i, 25 - i);
+    std::vector<std::thread> threads;
+    std::vector<std::int32_t> results(8);
+    for (int i = 0; i < 8; ++i) {
+        threads.emplace_back([&, i] {
+            const auto source = i < 4 ? dir / "shared.bmp" : dir / ("own" + std::to_string(i - 4) + ".bmp");
+            results[static_cast<std::size_t>(i)] = Paint(source, dir / ("out" + std::to_string(i) + ".bmp"));
+        });
+    }
+    for (std::thread& thread : threads) thread.join();
+    for (int i = 0; i < 8; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(results[static_cast<std::size_t>(i)], 999);
+        const auto source = i < 4 ? dir / "shared.bmp" : dir / ("own" + std::to_string(i - 4) + ".bmp");
+        ExpectPaintedFile(source, dir / ("out" + std::to_string(i) + ".bmp"));
+    }
 }
 
 TEST(ModuleSymbols, BMPFlorwashIsTheOnlyExport) {

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Seeds the loader corpus: the ImageMagick fixtures, the same picture written
+# by this library at every depth, and a 16-bit file without stored masks.
+# Usage: fuzz/make_seed_corpus.sh path/to/florwash
+set -euo pipefail
+cd "$(dirname "$0")"
+florwash=$1
+corpus=corpus/loader
+mkdir -p "$corpus"
+cp ../tests/fixtures/*.bmp "$corpus/"
+for depth in 1 4 8 16 24 32; do
+    "$florwash" convert ../tests/fixtures/truecolor-24bit.bmp "$corpus/own-${depth}bit.bmp" --depth "$depth"
+done
+# 2 x 2 at 16 bits, BI_RGB (the 5-5-5 defaults), rows padded.
+printf 'BM\x3e\x00\x00\x00\x00\x00\x00\x00\x36\x00\x00\x00\x28\x00\x00\x00\x02\x00\x00\x00\x02\x00\x00\x00\x01\x00\x10\x00\x00\x00\x00\x00\x08\x00\x00\x00\xc4\x0e\x00\x00\xc4\x0e\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\xff\x7f\x00\x7c\xe0\x03\x1f\x00' > "$corpus/rgb555-no-masks.bmp"
