@@ -26,7 +26,7 @@ std::int32_t InitialiseExtensionModule(ExtensionModule& record, const void* inst
     return 1;
 }
 
-void TerminateExtensionModule(ExtensionModule& record, bool allModules) noexcept {
-    ReleaseRegistrations(record, allModules);
+void TerminateExtensionModule(ExtensionModule& record, bool /*allModules*/) noexcept {
+    ReleaseRegistrations(record);
     record = ExtensionModule{};
 }

@@ -20,6 +20,7 @@ struct ExtensionModule {
 CLASS_LIBRARY_API std::int32_t InitialiseExtensionModule(ExtensionModule& record,
                                                          const void* instance) noexcept;
 
-// Releases the registration objects made from record (every registration
-// object when allModules is true) and returns record to zero.
+// Releases the registration objects made from record and returns record to
+// zero. allModules would have every module's registration released as well;
+// extension modules pass false, and this class library offers nothing else.
 CLASS_LIBRARY_API void TerminateExtensionModule(ExtensionModule& record, bool allModules) noexcept;

@@ -16,11 +16,11 @@ ModuleRegistration::ModuleRegistration(ExtensionModule& moduleRecord, bool /*sys
     chainHead = this;
 }
 
-void ReleaseRegistrations(const ExtensionModule& record, bool allModules) noexcept {
+void ReleaseRegistrations(const ExtensionModule& record) noexcept {
     ModuleRegistration** link = &chainHead;
     while (*link != nullptr) {
         ModuleRegistration* registration = *link;
-        if (allModules || registration->record == &record) {
+        if (registration->record == &record) {
             *link = registration->next;
             registration->~ModuleRegistration();
             ClassLibraryRelease(registration);

@@ -16,9 +16,8 @@ inline constexpr std::size_t kModuleRegistrationSize = 64;
 class CLASS_LIBRARY_API ModuleRegistration {
 public:
     // Links record into the chain, ahead of every earlier registration.
-    // systemModule marks the class library's own modules, none of which this
-    // process loads, so the flag changes nothing here; extension modules pass
-    // false.
+    // systemModule would mark one of the class library's own modules;
+    // extension modules pass false, and this class library has none.
     ModuleRegistration(ExtensionModule& record, bool systemModule) noexcept;
 
     ModuleRegistration(const ModuleRegistration&) = delete;
@@ -28,7 +27,7 @@ public:
     const ExtensionModule& Record() const { return *record; }
 
 private:
-    friend void ReleaseRegistrations(const ExtensionModule& record, bool allModules) noexcept;
+    friend void ReleaseRegistrations(const ExtensionModule& record) noexcept;
 
     ModuleRegistration* next;
     ExtensionModule* record;
