@@ -5,15 +5,16 @@
 
 #include "cli/commands.h"
 
-#ifndef FLORWASH_VERSION
-#error "FLORWASH_VERSION must be defined by the build"
+#if !defined(FLORWASH_VERSION) || !defined(FLORWASH_MODULE_NAME) || !defined(FLORWASH_MODULE_VERSION)
+#error "FLORWASH_VERSION, FLORWASH_MODULE_NAME and FLORWASH_MODULE_VERSION must be defined by the build"
 #endif
 
 int main(int argc, char** argv) {
     try {
         CLI::App app{"Paint BMP files with a neighbourhood filter, and inspect and convert them.",
                      "florwash"};
-        app.set_version_flag("--version", "florwash " FLORWASH_VERSION);
+        app.set_version_flag("--version", "florwash " FLORWASH_VERSION "\n"
+                                          "module " FLORWASH_MODULE_NAME " " FLORWASH_MODULE_VERSION);
         app.require_subcommand(1);
         int exitCode = 0;
         AddPaintCommand(app, exitCode);

@@ -96,7 +96,7 @@ TEST_F(CliTest, HelpVersionAndUsageErrors) {
     EXPECT_NE(help.out.find("paint"), std::string::npos);
     const ProcessResult version = Florwash({"--version"});
     EXPECT_EQ(version.exitCode, 0);
-    EXPECT_EQ(version.out, "florwash 1.0.0.1\n");
+    EXPECT_EQ(version.out, "florwash 1.0.0.1\nmodule PelwickBMPFlorwash 1.0.0.1\n");
     EXPECT_NE(Florwash({}).exitCode, 0);
     EXPECT_NE(Florwash({"paint", Path("only-one.bmp")}).exitCode, 0);
     EXPECT_NE(Florwash({"frobnicate"}).exitCode, 0);
