@@ -9,6 +9,7 @@
 #include "bitmap/bmp_headers.h"
 #include "bitmap/bmp_image.h"
 #include "bitmap/file_handle.h"
+#include "bitmap/header_reading.h"
 #include "bitmap/image_limits.h"
 #include "bitmap/integer_power.h"
 #include "bitmap/little_endian_fields.h"
@@ -16,30 +17,6 @@
 #include "bitmap/skip_bytes.h"
 
 namespace {
-
-// The fields after bfType. Every read is attempted even after one failed.
-bool ReadRestOfFileHeader(BITMAPFILEHEADER& header, std::FILE* file) {
-    bool complete = ReadField(header.bfSize, file);
-    complete &= ReadField(header.bfReserved1, file);
-    complete &= ReadField(header.bfReserved2, file);
-    complete &= ReadField(header.bfOffBits, file);
-    return complete;
-}
-
-bool ReadInfoHeader(BITMAPINFOHEADER& header, std::FILE* file) {
-    bool complete = ReadField(header.biSize, file);
-    complete &= ReadField(header.biWidth, file);
-    complete &= ReadField(header.biHeight, file);
-    complete &= ReadField(header.biPlanes, file);
-    complete &= ReadField(header.biBitCount, file);
-    complete &= ReadField(header.biCompression, file);
-    complete &= ReadField(header.biSizeImage, file);
-    complete &= ReadField(header.biXPelsPerMeter, file);
-    complete &= ReadField(header.biYPelsPerMeter, file);
-    complete &= ReadField(header.biClrUsed, file);
-    complete &= ReadField(header.biClrImportant, file);
-    return complete;
-}
 
 bool IsIndexedDepth(std::uint32_t bits) { return bits == 1 || bits == 4 || bits == 8; }
 
@@ -129,7 +106,7 @@ LoadStatus BMPImage::LoadWithStatus(const char* path) {
     if (fileHeader.bfType != kBmpSignature) {
         return LoadStatus{LoadError::NotBmp};
     }
-    complete &= ReadRestOfFileHeader(fileHeader, file.get());
+    complete &= ReadFileHeaderAfterType(fileHeader, file.get());
     BITMAPINFOHEADER info;
     complete &= ReadInfoHeader(info, file.get());
     if (!complete) {
