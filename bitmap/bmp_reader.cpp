@@ -8,6 +8,7 @@
 
 #include "bitmap/bmp_headers.h"
 #include "bitmap/bmp_image.h"
+#include "bitmap/color_table.h"
 #include "bitmap/file_handle.h"
 #include "bitmap/header_reading.h"
 #include "bitmap/image_limits.h"
@@ -43,19 +44,13 @@ LoadStatus CheckInfoHeader(const BITMAPINFOHEADER& info) {
     return status;
 }
 
-// Where the colour table starts. A 40-byte info header ends at offset 54.
-// Longer info headers (108 and 124 bytes are common) keep the palette after
-// the whole header; reading it at 54 would turn header bytes into colours.
-// Such a header is honoured when it ends within bfOffBits; its extra bytes are
-// passed over before the palette.
+// Where the colour table starts (see ColorTableStart); the extra bytes of a
+// longer info header are passed over to reach it.
 std::int64_t PaletteStart(const BITMAPFILEHEADER& fileHeader, const BITMAPINFOHEADER& info,
                           std::FILE* file) {
-    const std::int64_t headerEnd = std::int64_t{kFileHeaderSize} + info.biSize;
-    if (info.biSize > kInfoHeaderSize && headerEnd <= fileHeader.bfOffBits) {
-        SkipBytes(file, std::int64_t{info.biSize} - kInfoHeaderSize);
-        return headerEnd;
-    }
-    return kHeadersSize;
+    const std::int64_t start = ColorTableStart(fileHeader, info);
+    SkipBytes(file, start - kHeadersSize);
+    return start;
 }
 
 using RowDecoder = bool (BMPImage::*)(const std::uint8_t*, std::int32_t, std::int32_t);
