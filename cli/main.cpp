@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
         app.require_subcommand(1);
         int exitCode = 0;
         AddPaintCommand(app, exitCode);
+        AddInfoCommand(app, exitCode);
+        AddResizeCommand(app, exitCode);
         try {
             app.parse(argc, argv);
         } catch (const CLI::ParseError& error) {
