@@ -8,8 +8,8 @@
 #include "bitmap/image_limits.h"
 #include "bitmap/utilities/resample.h"
 #include "bitmap/utilities/resample_size.h"
-#include "cli/atomic_save.h"
 #include "cli/commands.h"
+#include "cli/image_files.h"
 #include "cli/report.h"
 
 namespace {
@@ -28,9 +28,7 @@ std::string CannotResize(const std::string& path, const ResampledSize& size, con
 
 int RunResize(const ResizeOptions& options) {
     BMPImage image;
-    const LoadStatus loaded = image.LoadWithStatus(options.input.c_str());
-    if (!loaded.ok()) {
-        ReportError(CannotRead(options.input, loaded.Describe()));
+    if (!LoadOrReport(image, options.input)) {
         return 1;
     }
     const ResampledSize size = *ResampleSize(image.Width(), image.Height(), options.mode, options.value);
@@ -43,12 +41,7 @@ int RunResize(const ResizeOptions& options) {
         ReportError(CannotResize(options.input, size, "not enough memory"));
         return 1;
     }
-    const SaveStatus saved = SaveAtomically(image, options.output);
-    if (!saved.ok()) {
-        ReportError(CannotWrite(options.output, saved.Describe()));
-        return 1;
-    }
-    return 0;
+    return SaveOrReport(image, options.output) ? 0 : 1;
 }
 
 }  // namespace
