@@ -11,8 +11,8 @@
 //   H  height value, width floor((value / height) x width);
 //   F  the longer side value: W when width > height, otherwise H.
 // Empty for any other letter. width and height are at least 1, as an image's
-// always are. The sides are 64-bit because W and H can ask
-// for more than 32 bits hold; whether the size is allowed is the caller's test.
+// always are. The sides are 64-bit because W and H can ask for more than 32
+// bits hold; whether the size is allowed is the caller's test.
 struct ResampledSize {
     std::int64_t width;
     std::int64_t height;
