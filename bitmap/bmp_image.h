@@ -22,8 +22,15 @@ public:
     BMPImage();
     ~BMPImage();
 
-    // Images own their storage; the library never assigns one to another.
-    BMPImage(const BMPImage&) = delete;
+    // A new image with storage of its own and the source's depth, size,
+    // palette and pixels, in six steps: fresh image, SetDepth, SetDimensions,
+    // SetResolutionDPI(source.HorizontalDPI(), source.VerticalDPI()), palette
+    // entries, then pixels row by row. The resolution travels through whole
+    // dots per inch (3780 becomes 3779), and the queries give an unset source
+    // resolution 3780, which is why the source is not const. When the pixels
+    // cannot be allocated the copy stays 1 x 1; compare sizes to tell.
+    BMPImage(BMPImage& source);
+    // The library never assigns one image to another.
     BMPImage& operator=(const BMPImage&) = delete;
 
     std::int32_t Width() const { return width; }
@@ -37,6 +44,24 @@ public:
     // edge: first column >= width, then column < 0, then the same for row.
     Pixel& At(std::int32_t column, std::int32_t row);
     const Pixel& At(std::int32_t column, std::int32_t row) const;
+
+    // A copy of the pixel At(column, row) would address, clamped the same way.
+    Pixel PixelValue(std::int32_t column, std::int32_t row) const;
+    // Writes all four bytes of pixel at (column, row) without clamping. A
+    // coordinate outside the image writes nothing and returns false.
+    bool StorePixel(std::int32_t column, std::int32_t row, Pixel pixel);
+
+    // Resolution in dots per inch. SetResolutionDPI stores each value times
+    // 39.37007874015748, truncated (saturated where it leaves the 32-bit
+    // range). The queries first replace an unset (0) resolution with 3780
+    // pixels per metre, changing the image, then return it times 0.0254,
+    // truncated: 3780 answers 96, 2835 answers 72.
+    void SetResolutionDPI(std::int32_t horizontal, std::int32_t vertical);
+    std::int32_t HorizontalDPI();
+    std::int32_t VerticalDPI();
+    // The stored pixels per metre, 0 when unset; reading them changes nothing.
+    std::int32_t XPelsPerMeter() const { return xPelsPerMeter; }
+    std::int32_t YPelsPerMeter() const { return yPelsPerMeter; }
 
     // Row access without clamping, for codecs and filters: row must lie in
     // 0 ... Height() - 1, and the row holds Width() pixels.

@@ -8,7 +8,9 @@
 
 #include "bitmap/bmp_headers.h"
 #include "bitmap/bmp_image.h"
+#include "bitmap/color_table.h"
 #include "bitmap/file_handle.h"
+#include "bitmap/header_reading.h"
 #include "bitmap/image_limits.h"
 #include "bitmap/integer_power.h"
 #include "bitmap/little_endian_fields.h"
@@ -16,30 +18,6 @@
 #include "bitmap/skip_bytes.h"
 
 namespace {
-
-// The fields after bfType. Every read is attempted even after one failed.
-bool ReadRestOfFileHeader(BITMAPFILEHEADER& header, std::FILE* file) {
-    bool complete = ReadField(header.bfSize, file);
-    complete &= ReadField(header.bfReserved1, file);
-    complete &= ReadField(header.bfReserved2, file);
-    complete &= ReadField(header.bfOffBits, file);
-    return complete;
-}
-
-bool ReadInfoHeader(BITMAPINFOHEADER& header, std::FILE* file) {
-    bool complete = ReadField(header.biSize, file);
-    complete &= ReadField(header.biWidth, file);
-    complete &= ReadField(header.biHeight, file);
-    complete &= ReadField(header.biPlanes, file);
-    complete &= ReadField(header.biBitCount, file);
-    complete &= ReadField(header.biCompression, file);
-    complete &= ReadField(header.biSizeImage, file);
-    complete &= ReadField(header.biXPelsPerMeter, file);
-    complete &= ReadField(header.biYPelsPerMeter, file);
-    complete &= ReadField(header.biClrUsed, file);
-    complete &= ReadField(header.biClrImportant, file);
-    return complete;
-}
 
 bool IsIndexedDepth(std::uint32_t bits) { return bits == 1 || bits == 4 || bits == 8; }
 
@@ -66,19 +44,13 @@ LoadStatus CheckInfoHeader(const BITMAPINFOHEADER& info) {
     return status;
 }
 
-// Where the colour table starts. A 40-byte info header ends at offset 54.
-// Longer info headers (108 and 124 bytes are common) keep the palette after
-// the whole header; reading it at 54 would turn header bytes into colours.
-// Such a header is honoured when it ends within bfOffBits; its extra bytes are
-// passed over before the palette.
+// Where the colour table starts (see ColorTableStart); the extra bytes of a
+// longer info header are passed over to reach it.
 std::int64_t PaletteStart(const BITMAPFILEHEADER& fileHeader, const BITMAPINFOHEADER& info,
                           std::FILE* file) {
-    const std::int64_t headerEnd = std::int64_t{kFileHeaderSize} + info.biSize;
-    if (info.biSize > kInfoHeaderSize && headerEnd <= fileHeader.bfOffBits) {
-        SkipBytes(file, std::int64_t{info.biSize} - kInfoHeaderSize);
-        return headerEnd;
-    }
-    return kHeadersSize;
+    const std::int64_t start = ColorTableStart(fileHeader, info);
+    SkipBytes(file, start - kHeadersSize);
+    return start;
 }
 
 using RowDecoder = bool (BMPImage::*)(const std::uint8_t*, std::int32_t, std::int32_t);
@@ -129,7 +101,7 @@ LoadStatus BMPImage::LoadWithStatus(const char* path) {
     if (fileHeader.bfType != kBmpSignature) {
         return LoadStatus{LoadError::NotBmp};
     }
-    complete &= ReadRestOfFileHeader(fileHeader, file.get());
+    complete &= ReadFileHeaderAfterType(fileHeader, file.get());
     BITMAPINFOHEADER info;
     complete &= ReadInfoHeader(info, file.get());
     if (!complete) {

@@ -2,9 +2,10 @@
 
 #include <limits>
 
-bool PixelCountWithinLimit(std::int32_t width, std::int32_t height) {
-    return width >= 1 && height >= 1 &&
-           std::int64_t{width} * std::int64_t{height} <= kMaxPixelCount;
+bool PixelCountWithinLimit(std::int64_t width, std::int64_t height) {
+    // Each side is bounded before the product, which then cannot overflow.
+    return width >= 1 && height >= 1 && width <= kMaxPixelCount && height <= kMaxPixelCount &&
+           width * height <= kMaxPixelCount;
 }
 
 std::optional<std::int32_t> StoredRowSize(std::int32_t width, std::int32_t bitDepth) {

@@ -12,7 +12,9 @@
 inline constexpr std::int64_t kMaxPixelCount = std::int64_t{1} << 28;
 
 // True when width x height pixels are within kMaxPixelCount (both at least 1).
-bool PixelCountWithinLimit(std::int32_t width, std::int32_t height);
+// The sides are 64-bit so that a size worked out before it becomes an image
+// (a resampled one, say) can be tested whatever its magnitude.
+bool PixelCountWithinLimit(std::int64_t width, std::int64_t height);
 
 // Bytes of one stored row: the smallest multiple of 4 that holds
 // width x bitDepth bits. Empty when the bit count width x bitDepth does not fit

@@ -7,3 +7,5 @@
 // read or written.
 void AddPaintCommand(CLI::App& app, int& exitCode);
 void AddConvertCommand(CLI::App& app, int& exitCode);
+void AddInfoCommand(CLI::App& app, int& exitCode);
+void AddResizeCommand(CLI::App& app, int& exitCode);

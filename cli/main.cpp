@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
         int exitCode = 0;
         AddPaintCommand(app, exitCode);
         AddConvertCommand(app, exitCode);
+        AddInfoCommand(app, exitCode);
+        AddResizeCommand(app, exitCode);
         try {
             app.parse(argc, argv);
         } catch (const CLI::ParseError& error) {

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "cli/atomic_save.h"
 #include "cli/commands.h"
+#include "cli/image_files.h"
 #include "cli/report.h"
 #include "export/paint_image.h"
 
@@ -18,9 +18,7 @@ struct PaintOptions {
 
 int RunPaint(const PaintOptions& options) {
     BMPImage source;
-    const LoadStatus loaded = source.LoadWithStatus(options.input.c_str());
-    if (!loaded.ok()) {
-        ReportError(CannotRead(options.input, loaded.Describe()));
+    if (!LoadOrReport(source, options.input)) {
         return 1;
     }
     BMPImage destination;
@@ -28,12 +26,7 @@ int RunPaint(const PaintOptions& options) {
         ReportError(CannotWrite(options.output, "not enough memory for the painted image"));
         return 1;
     }
-    const SaveStatus saved = SaveAtomically(destination, options.output);
-    if (!saved.ok()) {
-        ReportError(CannotWrite(options.output, saved.Describe()));
-        return 1;
-    }
-    return 0;
+    return SaveOrReport(destination, options.output) ? 0 : 1;
 }
 
 }  // namespace
