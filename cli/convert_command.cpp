@@ -3,9 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "cli/atomic_save.h"
 #include "cli/commands.h"
-#include "cli/report.h"
+#include "cli/image_files.h"
 
 namespace {
 
@@ -17,9 +16,7 @@ struct ConvertOptions {
 
 int RunConvert(const ConvertOptions& options) {
     BMPImage image;
-    const LoadStatus loaded = image.LoadWithStatus(options.input.c_str());
-    if (!loaded.ok()) {
-        ReportError(CannotRead(options.input, loaded.Describe()));
+    if (!LoadOrReport(image, options.input)) {
         return 1;
     }
     // A source already at the target depth keeps its own palette; any other
@@ -27,12 +24,7 @@ int RunConvert(const ConvertOptions& options) {
     if (image.Depth() != options.depth) {
         image.SetDepth(options.depth);
     }
-    const SaveStatus saved = SaveAtomically(image, options.output);
-    if (!saved.ok()) {
-        ReportError(CannotWrite(options.output, saved.Describe()));
-        return 1;
-    }
-    return 0;
+    return SaveOrReport(image, options.output) ? 0 : 1;
 }
 
 }  // namespace

@@ -3,18 +3,33 @@
 #include "cli/atomic_save.h"
 #include "cli/report.h"
 
-bool LoadOrReport(BMPImage& image, const std::string& path) {
-    const LoadStatus loaded = image.LoadWithStatus(path.c_str());
-    if (!loaded.ok()) {
-        ReportError(CannotRead(path, loaded.Describe()));
+namespace {
+
+bool ReportIfAny(const std::optional<std::string>& problem) {
+    if (problem) {
+        ReportError(*problem);
     }
-    return loaded.ok();
+    return !problem;
 }
 
-bool SaveOrReport(BMPImage& image, const std::string& path) {
+}  // namespace
+
+std::optional<std::string> LoadProblem(BMPImage& image, const std::string& path) {
+    const LoadStatus loaded = image.LoadWithStatus(path.c_str());
+    if (!loaded.ok()) {
+        return CannotRead(path, loaded.Describe());
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> SaveProblem(BMPImage& image, const std::string& path) {
     const SaveStatus saved = SaveAtomically(image, path);
     if (!saved.ok()) {
-        ReportError(CannotWrite(path, saved.Describe()));
+        return CannotWrite(path, saved.Describe());
     }
-    return saved.ok();
+    return std::nullopt;
 }
+
+bool LoadOrReport(BMPImage& image, const std::string& path) { return ReportIfAny(LoadProblem(image, path)); }
+
+bool SaveOrReport(BMPImage& image, const std::string& path) { return ReportIfAny(SaveProblem(image, path)); }
