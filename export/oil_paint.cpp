@@ -1,21 +1,22 @@
 #include "export/oil_paint.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 
 #include "export/intensity_constants.h"
+#include "platform/pixel_allocation.h"
 
 namespace {
 
 constexpr std::int32_t kMaxBins = 256;
-constexpr std::int32_t kGroupSize = 16;  // bins per group of the two-level maximum
 constexpr std::int32_t kMaxSum = 3 * 255;
 
 bool ValidSettings(const HistogramPaintSettings& settings) {
-    return settings.radius >= 1 && settings.bins >= 1 && settings.bins <= kMaxBins && settings.scale >= 0 &&
+    return settings.radius >= 1 && settings.radius <= kMaxPaintRadius && settings.bins >= 1 && settings.bins <= kMaxBins && settings.scale >= 0 &&
            std::isfinite(settings.scale);
 }
 
@@ -35,98 +36,161 @@ struct BinTable {
     std::uint8_t bin[kMaxSum + 1];
 };
 
-struct Totals {
-    std::int32_t count[kMaxBins];
-    std::int32_t red[kMaxBins];
-    std::int32_t green[kMaxBins];
-    std::int32_t blue[kMaxBins];
+// A bin's sample count and colour sums, as 32-bit fields.
+struct alignas(16) WideTotal {
+    std::int32_t count;
+    std::int32_t blue;
+    std::int32_t green;
+    std::int32_t red;
+
+    void Add(const Pixel& pixel) {
+        count += 1;
+        blue += pixel.Blue;
+        green += pixel.Green;
+        red += pixel.Red;
+    }
+    void Remove(const Pixel& pixel) {
+        count -= 1;
+        blue -= pixel.Blue;
+        green -= pixel.Green;
+        red -= pixel.Red;
+    }
+    void Exchange(const Pixel& leaving, const Pixel& entering) {
+        blue += entering.Blue - leaving.Blue;
+        green += entering.Green - leaving.Green;
+        red += entering.Red - leaving.Red;
+    }
+    std::int32_t Count() const { return count; }
+    // The mean colour into Blue, Green and Red; Alpha is kept.
+    void WriteMean(Pixel& out) const {
+        out.Red = static_cast<std::uint8_t>(red / count);
+        out.Green = static_cast<std::uint8_t>(green / count);
+        out.Blue = static_cast<std::uint8_t>(blue / count);
+    }
 };
 
-// The chosen bin's mean colour into Blue, Green and Red; Alpha is kept.
-void WriteMean(const Totals& totals, std::int32_t bin, Pixel& out) {
-    const std::int32_t most = totals.count[bin];
-    out.Red = static_cast<std::uint8_t>(totals.red[bin] / most);
-    out.Green = static_cast<std::uint8_t>(totals.green[bin] / most);
-    out.Blue = static_cast<std::uint8_t>(totals.blue[bin] / most);
-}
+// The same four values as 16-bit fields of one word, so a sample is a single
+// addition. Exact while a bin's sums stay below 2^16: windows of at most 257
+// samples (radius 7 and less), 257 x 255 = 65535. The fields never go
+// negative, so no borrow crosses from one to the next.
+struct PackedTotal {
+    std::uint64_t fields;  // count, blue, green, red from the low end
 
-// Counts and colour sums per bin of a window that slides along a row. The
-// largest count is found through the largest count of each group of 16 bins,
-// kept up to date as samples come and go, so a choice looks at 16 groups and
-// 16 bins instead of every bin.
+    static std::uint64_t Sample(const Pixel& pixel) {
+        return 1 | std::uint64_t{pixel.Blue} << 16 | std::uint64_t{pixel.Green} << 32 | std::uint64_t{pixel.Red} << 48;
+    }
+    void Add(const Pixel& pixel) { fields += Sample(pixel); }
+    void Remove(const Pixel& pixel) { fields -= Sample(pixel); }
+    void Exchange(const Pixel& leaving, const Pixel& entering) { fields = fields - Sample(leaving) + Sample(entering); }
+    std::int32_t Count() const { return static_cast<std::int32_t>(fields & 0xFFFF); }
+    void WriteMean(Pixel& out) const {
+        // 32-bit divisions: a 64-bit one costs several times as much.
+        const auto count = static_cast<std::uint32_t>(fields & 0xFFFF);
+        out.Red = static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields >> 48) / count);
+        out.Green = static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields >> 32 & 0xFFFF) / count);
+        out.Blue = static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields >> 16 & 0xFFFF) / count);
+    }
+};
+constexpr std::size_t kLargestPackedWindow = 257;
+
+// A set of bins, one bit each.
+struct BinSet {
+    std::uint64_t words[kMaxBins / 64];
+
+    void Insert(std::int32_t bin) { words[bin / 64] |= std::uint64_t{1} << (bin % 64); }
+    void Erase(std::int32_t bin) { words[bin / 64] &= ~(std::uint64_t{1} << (bin % 64)); }
+    bool Empty() const { return (words[0] | words[1] | words[2] | words[3]) == 0; }
+    std::int32_t Lowest() const {
+        std::int32_t word = 0;
+        while (words[word] == 0) ++word;
+        return word * 64 + std::countr_zero(words[word]);
+    }
+};
+
+// Counts and colour sums per bin of a window that slides along a row, with,
+// for every count c, the set of bins that hold exactly c samples. A sample
+// moves its bin from one set to the next, the largest count moves by at most
+// one, and the chosen bin is the lowest one in the set of the largest count:
+// constant time, whatever the number of bins.
+template <typename Total>
 class SlidingHistogram {
 public:
-    explicit SlidingHistogram(std::int32_t binCount) : groups((binCount + kGroupSize - 1) / kGroupSize) { Clear(); }
+    // sets has room for one set for each count from 0 to the window's size.
+    SlidingHistogram(std::int32_t binCount, BinSet* sets, std::size_t windowSize) : bins(binCount), byCount(sets) {
+        std::memset(byCount, 0, sizeof(BinSet) * (windowSize + 1));
+        Clear();
+    }
 
+    // Empties the window, returning every bin to count 0.
     void Clear() {
-        std::memset(&totals, 0, sizeof totals);
-        std::fill(std::begin(groupMost), std::end(groupMost), 0);
+        std::memset(byCount + 1, 0, sizeof(BinSet) * static_cast<std::size_t>(highest));
+        for (std::int32_t bin = 0; bin < bins; ++bin) byCount[0].Insert(bin);
+        std::memset(totals, 0, sizeof totals);
+        most = 0;
+        highest = 0;
     }
 
     void Add(std::int32_t bin, const Pixel& pixel) {
-        const std::int32_t count = ++totals.count[bin];
-        totals.red[bin] += pixel.Red;
-        totals.green[bin] += pixel.Green;
-        totals.blue[bin] += pixel.Blue;
-        std::int32_t& most = groupMost[bin / kGroupSize];
-        most = std::max(most, count);
+        const std::int32_t count = totals[bin].Count();
+        totals[bin].Add(pixel);
+        byCount[count].Erase(bin);
+        byCount[count + 1].Insert(bin);
+        most = std::max(most, count + 1);
+        highest = std::max(highest, most);
     }
 
     void Remove(std::int32_t bin, const Pixel& pixel) {
-        const std::int32_t count = totals.count[bin]--;
-        totals.red[bin] -= pixel.Red;
-        totals.green[bin] -= pixel.Green;
-        totals.blue[bin] -= pixel.Blue;
-        const std::int32_t group = bin / kGroupSize;
-        if (groupMost[group] == count) {
-            const std::int32_t* first = totals.count + group * kGroupSize;
-            groupMost[group] = *std::max_element(first, first + kGroupSize);
-        }
+        const std::int32_t count = totals[bin].Count();
+        totals[bin].Remove(pixel);
+        byCount[count].Erase(bin);
+        byCount[count - 1].Insert(bin);
+        // Without a branch: which way it goes is close to a coin toss.
+        most -= static_cast<std::int32_t>((count == most) & byCount[count].Empty());
     }
 
-    // The lowest bin with the largest count: the first group holding that
-    // count, and in it the first bin, exactly what a scan of all bins finds.
-    std::int32_t Chosen() const {
-        const std::int32_t group = static_cast<std::int32_t>(std::max_element(groupMost, groupMost + groups) - groupMost);
-        const std::int32_t* first = totals.count + group * kGroupSize;
-        return group * kGroupSize + static_cast<std::int32_t>(std::find(first, first + kGroupSize, groupMost[group]) - first);
+    // One sample of bin leaves and another of the same bin enters.
+    void Exchange(std::int32_t bin, const Pixel& leaving, const Pixel& entering) {
+        totals[bin].Exchange(leaving, entering);
     }
 
-    const Totals& Sums() const { return totals; }
+    // The lowest bin with the largest count, as a scan of all bins finds it.
+    const Total& Chosen() const { return totals[byCount[most].Lowest()]; }
 
 private:
-    std::int32_t groups;
-    Totals totals;
-    std::int32_t groupMost[kMaxBins / kGroupSize];
+    std::int32_t bins;
+    BinSet* byCount;
+    Total totals[kMaxBins];
+    std::int32_t most = 0;     // the largest count
+    std::int32_t highest = 0;  // the largest count since the last Clear
 };
 
 void PaintPixelLiteral(const BMPImage& source, BMPImage& destination, const HistogramPaintSettings& settings,
                        const BinTable& binOf, std::int32_t h, std::int32_t g) {
-    Totals totals{};
+    WideTotal totals[kMaxBins] = {};
     for (std::int32_t dy = -settings.radius; dy <= settings.radius; ++dy) {
         for (std::int32_t dx = -settings.radius; dx <= settings.radius; ++dx) {
             const Pixel& sample = source.At(h + dx, g + dy);
-            const std::int32_t bin = binOf(sample);
-            totals.count[bin] += 1;
-            totals.red[bin] += sample.Red;
-            totals.green[bin] += sample.Green;
-            totals.blue[bin] += sample.Blue;
+            totals[binOf(sample)].Add(sample);
         }
     }
     // Strictly greater: among equally populated bins the lowest one wins.
     std::int32_t most = 0;
     std::int32_t chosen = 0;
     for (std::int32_t bin = 0; bin < settings.bins; ++bin) {
-        if (totals.count[bin] > most) {
-            most = totals.count[bin];
+        if (totals[bin].count > most) {
+            most = totals[bin].count;
             chosen = bin;
         }
     }
-    WriteMean(totals, chosen, destination.At(h, g));
+    totals[chosen].WriteMean(destination.At(h, g));
 }
 
 struct FreeDeleter {
     void operator()(void* block) const { std::free(block); }
+};
+
+struct BlockDeleter {
+    void operator()(void* block) const { ReleaseBlock(block); }
 };
 
 }  // namespace
@@ -143,14 +207,67 @@ void HistogramPaintLiteral(const BMPImage& source, BMPImage& destination, const 
     }
 }
 
+namespace {
+
+// The window's rows as plain pointers, so the inner loop reads no member of
+// the image (its stores to the totals could otherwise force reloads).
+struct WindowRows {
+    const Pixel* pixels[2 * kMaxPaintRadius + 1];
+    const std::uint8_t* bins[2 * kMaxPaintRadius + 1];
+};
+
+template <typename Total>
+void SlideAlongRows(const BMPImage& source, BMPImage& destination, const std::uint8_t* bins, std::int32_t binCount,
+                    std::int32_t radius, BinSet* sets, std::size_t windowSize) {
+    const std::int32_t width = source.Width();
+    const std::int32_t height = source.Height();
+    const std::int32_t span = 2 * radius + 1;
+    SlidingHistogram<Total> histogram(binCount, sets, windowSize);
+    WindowRows window;
+    for (std::int32_t g = radius; g < height - radius; ++g) {
+        for (std::int32_t i = 0; i < span; ++i) {
+            window.pixels[i] = source.Row(g - radius + i);
+            window.bins[i] = bins + static_cast<std::size_t>(g - radius + i) * static_cast<std::size_t>(width);
+        }
+        histogram.Clear();
+        for (std::int32_t i = 0; i < span; ++i) {
+            for (std::int32_t x = 0; x < span; ++x) histogram.Add(window.bins[i][x], window.pixels[i][x]);
+        }
+        Pixel* out = destination.Row(g);
+        histogram.Chosen().WriteMean(out[radius]);
+        for (std::int32_t h = radius + 1; h < width - radius; ++h) {
+            const std::int32_t leaving = h - radius - 1;
+            const std::int32_t entering = h + radius;
+            // Removing first keeps every count within the window's size.
+            // When both samples of a row share a bin, only its sums change.
+            for (std::int32_t i = 0; i < span; ++i) {
+                const std::int32_t leavingBin = window.bins[i][leaving];
+                const std::int32_t enteringBin = window.bins[i][entering];
+                if (leavingBin == enteringBin) {
+                    histogram.Exchange(leavingBin, window.pixels[i][leaving], window.pixels[i][entering]);
+                } else {
+                    histogram.Remove(leavingBin, window.pixels[i][leaving]);
+                    histogram.Add(enteringBin, window.pixels[i][entering]);
+                }
+            }
+            histogram.Chosen().WriteMean(out[h]);
+        }
+    }
+}
+
+}  // namespace
+
 void HistogramPaint(const BMPImage& source, BMPImage& destination, const HistogramPaintSettings& settings) {
     const std::int32_t width = source.Width();
     const std::int32_t height = source.Height();
     const std::int32_t radius = settings.radius;
     if (!ValidSettings(settings) || width <= 2 * radius || height <= 2 * radius) return;
     const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    std::unique_ptr<std::uint8_t, FreeDeleter> bins(static_cast<std::uint8_t*>(std::malloc(pixels)));
-    if (width != destination.Width() || height != destination.Height() || !bins) {
+    const std::size_t windowSize = static_cast<std::size_t>(2 * radius + 1) * static_cast<std::size_t>(2 * radius + 1);
+    // A plane as large as the image: from the image allocator, for its huge pages.
+    std::unique_ptr<std::uint8_t, BlockDeleter> bins(static_cast<std::uint8_t*>(AllocateBlock(pixels)));
+    std::unique_ptr<BinSet, FreeDeleter> sets(static_cast<BinSet*>(std::malloc((windowSize + 1) * sizeof(BinSet))));
+    if (width != destination.Width() || height != destination.Height() || !bins || !sets) {
         HistogramPaintLiteral(source, destination, settings);
         return;
     }
@@ -161,27 +278,10 @@ void HistogramPaint(const BMPImage& source, BMPImage& destination, const Histogr
         std::uint8_t* out = bins.get() + static_cast<std::size_t>(row) * width;
         for (std::int32_t column = 0; column < width; ++column) out[column] = binOf(in[column]);
     }
-    auto binAt = [&](std::int32_t column, std::int32_t row) {
-        return bins.get()[static_cast<std::size_t>(row) * width + column];
-    };
-    SlidingHistogram histogram(settings.bins);
-    for (std::int32_t g = radius; g < height - radius; ++g) {
-        histogram.Clear();
-        for (std::int32_t y = g - radius; y <= g + radius; ++y) {
-            for (std::int32_t x = 0; x <= 2 * radius; ++x) histogram.Add(binAt(x, y), source.Row(y)[x]);
-        }
-        Pixel* out = destination.Row(g);
-        for (std::int32_t h = radius; h < width - radius; ++h) {
-            if (h > radius) {
-                const std::int32_t leaving = h - radius - 1;
-                const std::int32_t entering = h + radius;
-                for (std::int32_t y = g - radius; y <= g + radius; ++y) {
-                    histogram.Add(binAt(entering, y), source.Row(y)[entering]);
-                    histogram.Remove(binAt(leaving, y), source.Row(y)[leaving]);
-                }
-            }
-            WriteMean(histogram.Sums(), histogram.Chosen(), out[h]);
-        }
+    if (windowSize <= kLargestPackedWindow) {
+        SlideAlongRows<PackedTotal>(source, destination, bins.get(), settings.bins, radius, sets.get(), windowSize);
+    } else {
+        SlideAlongRows<WideTotal>(source, destination, bins.get(), settings.bins, radius, sets.get(), windowSize);
     }
 }
 
