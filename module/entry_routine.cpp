@@ -1,16 +1,22 @@
 #include "module/entry_routine.h"
 
-#include <ranges>
+#include <iterator>
 
 namespace {
 
-template <typename Steps>
-void RunSteps(const Steps& steps) {
-    for (const RuntimeStep step : steps) {
-        if (step != nullptr) {
-            step();
+// Calls every non-null step from first to last.
+template <typename Iterator>
+void RunSteps(Iterator first, Iterator last) {
+    for (; first != last; ++first) {
+        if (*first != nullptr) {
+            (*first)();
         }
     }
+}
+
+template <typename Steps>
+void RunSteps(const Steps& steps) {
+    RunSteps(std::begin(steps), std::end(steps));
 }
 
 std::int32_t Attach(const EntrySteps& steps, ModuleInstance instance, void* reserved) {
@@ -27,7 +33,7 @@ std::int32_t Detach(const EntrySteps& steps, ModuleInstance instance, void* rese
     // The module unregisters before the runtime tears anything down; the raw
     // hook, which prepared the class library's state first, runs last.
     std::int32_t result = steps.handler(instance, kProcessDetach, reserved);
-    RunSteps(std::views::reverse(steps.exitHandlers));
+    RunSteps(std::rbegin(steps.exitHandlers), std::rend(steps.exitHandlers));  // newest first
     RunSteps(steps.preTermination);
     RunSteps(steps.termination);
     if (steps.rawHook != nullptr && steps.rawHook(instance, kProcessDetach, reserved) == 0) {
