@@ -1,10 +1,13 @@
-// florwash convert IN OUT --depth N: re-encode a BMP file at another depth.
+// florwash convert IN OUT --depth N [--grayscale]: re-encode a BMP file at
+// another depth, optionally onto a grey palette.
 
 #include <memory>
 #include <string>
 
 #include "cli/commands.h"
+#include "bitmap/utilities/grayscale_palette.h"
 #include "cli/image_files.h"
+#include "cli/report.h"
 
 namespace {
 
@@ -12,6 +15,7 @@ struct ConvertOptions {
     std::string input;
     std::string output;
     int depth = 24;
+    bool grayscale = false;
 };
 
 int RunConvert(const ConvertOptions& options) {
@@ -23,6 +27,12 @@ int RunConvert(const ConvertOptions& options) {
     // conversion gives an indexed output the standard palette of its depth.
     if (image.Depth() != options.depth) {
         image.SetDepth(options.depth);
+    }
+    // The grey ramp goes in before the pixels are mapped to the palette, so
+    // each pixel is stored as its nearest grey.
+    if (options.grayscale && !SetGrayscalePalette(image)) {
+        ReportError("--grayscale needs an indexed output (--depth 1, 4 or 8)");
+        return 2;
     }
     return SaveOrReport(image, options.output) ? 0 : 1;
 }
@@ -37,5 +47,6 @@ void AddConvertCommand(CLI::App& app, int& exitCode) {
     command->add_option("--depth", options->depth, "Bits per pixel of OUT")
         ->required()
         ->check(CLI::IsMember({1, 4, 8, 16, 24, 32}));
+    command->add_flag("--grayscale", options->grayscale, "Give an indexed OUT an even grey palette");
     command->callback([options, &exitCode] { exitCode = RunConvert(*options); });
 }

@@ -146,3 +146,29 @@ TEST_F(CliTest, ConvertKeepsTheSourcePaletteOnlyAtTheSameDepth) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliTest, ConvertGrayscaleMapsPixelsOntoTheGreyRamp) {
+    BMPImage source;
+    ASSERT_TRUE(source.SetDimensions(3, 1));
+    source.At(0, 0) = Pixel{0, 0, 0, 0};
+    source.At(1, 0) = Pixel{200, 100, 60, 0};  // nearest grey: 119 (17 x 7)
+    source.At(2, 0) = Pixel{255, 255, 255, 0};
+    ASSERT_TRUE(source.Save(Path("in.bmp").c_str()));
+    const ProcessResult run = Florwash({"convert", Path("in.bmp"), Path("grey.bmp"), "--depth", "4", "--grayscale"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    BMPImage grey;
+    ASSERT_TRUE(grey.Load(Path("grey.bmp").c_str()));
+    EXPECT_EQ(grey.PaletteColor(1), (Pixel{17, 17, 17, 0}));
+    EXPECT_EQ(grey.At(0, 0), (Pixel{0, 0, 0, 0}));
+    EXPECT_EQ(grey.At(1, 0), (Pixel{119, 119, 119, 0}));
+    EXPECT_EQ(grey.At(2, 0), (Pixel{255, 255, 255, 0}));
+
+    const ProcessResult trueColour = Florwash({"convert", Path("in.bmp"), Path("no.bmp"), "--depth", "24", "--grayscale"});
+    EXPECT_NE(trueColour.exitCode, 0);
+    EXPECT_NE(trueColour.err.find("--grayscale needs an indexed output"), std::string::npos) << trueColour.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "no.bmp"));
+}
+
+}  // namespace
