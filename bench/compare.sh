@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# bench/compare.sh [BUILD_DIR]: times `florwash paint` end to end on a
+# 4000 x 3000 24-bit photo-like BMP file, side by side with `cp` of the same
+# file and, when ImageMagick is installed, `convert in.bmp -paint 5 out.bmp`
+# and a plain `convert in.bmp out.bmp`. Prints the median and fastest wall time
+# of each, the ratios, and each command's peak memory from /usr/bin/time -v.
+#
+# BUILD_DIR defaults to build/ (as made by `cmake --preset default`).
+# Environment: REPS (repetitions, default 5), CONVERT (the ImageMagick
+# program to use; found on PATH otherwise), WIDTH and HEIGHT (4000 x 3000).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=${1:-$here/../build}
+reps=${REPS:-5}
+width=${WIDTH:-4000}
+height=${HEIGHT:-3000}
+florwash=$build/cli/florwash
+maker=$build/bench/make_photo_bmp
+for program in "$florwash" "$maker"; do
+    if [ ! -x "$program" ]; then
+        echo "compare.sh: $program is missing; build first (cmake --workflow --preset test)" >&2
+        exit 1
+    fi
+done
+
+# ImageMagick's convert, preferring a native executable to a wrapper script so
+# that a wrapper's own start-up is not timed.
+find_convert() {
+    local candidate
+    for native in yes no; do
+        for candidate in $(type -ap convert magick 2>/dev/null); do
+            if [ $native = yes ] && [ "$(head -c 4 "$candidate" | od -An -c | tr -d ' ')" != '177ELF' ]; then
+                continue
+            fi
+            if "$candidate" -version 2>/dev/null | grep -q ImageMagick; then
+                echo "$candidate"
+                return
+            fi
+        done
+    done
+}
+convert=${CONVERT:-$(find_convert)}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$maker" "$width" "$height" "$work/in.bmp"
+
+names=(florwash cp)
+if [ -n "$convert" ]; then
+    names+=(convert-paint convert)
+fi
+
+# Sets the array `command` to the command line of the named run.
+command_for() {
+    case $1 in
+        florwash) command=("$florwash" paint "$work/in.bmp" "$work/out-florwash.bmp") ;;
+        cp) command=(cp "$work/in.bmp" "$work/out-cp.bmp") ;;
+        convert-paint) command=("$convert" "$work/in.bmp" -paint 5 "$work/out-paint.bmp") ;;
+        convert) command=("$convert" "$work/in.bmp" "$work/out-convert.bmp") ;;
+    esac
+}
+
+# Wall time of one run in microseconds.
+time_run() {
+    local start end
+    start=${EPOCHREALTIME/./}
+    "${command[@]}" >/dev/null
+    end=${EPOCHREALTIME/./}
+    echo $((end - start))
+}
+
+# Peak resident memory of one run in KiB, or nothing without GNU time.
+peak_memory() {
+    if [ -x /usr/bin/time ]; then
+        /usr/bin/time -v "${command[@]}" 2>&1 >/dev/null |
+            awk -F: '/Maximum resident set size/ { gsub(/ /, "", $2); print $2 }'
+    fi
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+fastest() { sort -n | head -n 1; }
+seconds() { awk -v us="$1" 'BEGIN { printf "%.4f", us / 1e6 }'; }
+
+# Round robin, so that a slow spell of the machine hits every command alike.
+declare -A times
+for ((rep = 1; rep <= reps; rep++)); do
+    for name in "${names[@]}"; do
+        command_for "$name"
+        times[$name]+="$(time_run) "
+    done
+done
+declare -A medians memory
+for name in "${names[@]}"; do
+    medians[$name]=$(tr ' ' '\n' <<<"${times[$name]}" | grep . | median)
+    command_for "$name"
+    memory[$name]=$(peak_memory)
+done
+
+pixels=$((width * height))
+echo "${width} x ${height} 24-bit BMP ($(stat -c %s "$work/in.bmp") bytes), $reps runs each, wall time"
+[ -n "$convert" ] && echo "ImageMagick: $convert ($("$convert" -version | head -n 1 | sed 's/^Version: //'))"
+echo
+printf '| %-36s | %10s | %10s | %10s | %12s |\n' command "median s" "fastest s" "x cp" "peak MiB"
+echo "|--------------------------------------|-----------:|-----------:|-----------:|-------------:|"
+for name in "${names[@]}"; do
+    case $name in
+        florwash) label="florwash paint in.bmp out.bmp" ;;
+        cp) label="cp in.bmp out.bmp" ;;
+        convert-paint) label="convert in.bmp -paint 5 out.bmp" ;;
+        convert) label="convert in.bmp out.bmp" ;;
+    esac
+    fast=$(tr ' ' '\n' <<<"${times[$name]}" | grep . | fastest)
+    ratio=$(awk -v a="${medians[$name]}" -v b="${medians[cp]}" 'BEGIN { printf "%.1f", a / b }')
+    peak=${memory[$name]:+$(awk -v k="${memory[$name]}" 'BEGIN { printf "%.1f", k / 1024 }')}
+    printf '| %-36s | %10s | %10s | %10s | %12s |\n' "$label" "$(seconds "${medians[$name]}")" \
+        "$(seconds "$fast")" "$ratio" "${peak:-n/a}"
+done
+echo
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
+echo "florwash paint / cp: $(ratio "${medians[florwash]}" "${medians[cp]}") (target: at most 6)"
+if [ -n "$convert" ]; then
+    echo "convert -paint 5 / florwash paint: $(ratio "${medians[convert-paint]}" "${medians[florwash]}") (target: at least 50)"
+    echo "convert / florwash paint: $(ratio "${medians[convert]}" "${medians[florwash]}")"
+fi
+if [ -n "${memory[florwash]}" ]; then
+    limit=$(((2 * 4 * pixels + 16 * 1024 * 1024) / 1024))
+    echo "florwash paint peak memory: $(ratio "${memory[florwash]}" 1024) MiB" \
+        "(target: at most two images plus 16 MiB, $(ratio "$limit" 1024) MiB)"
+fi
