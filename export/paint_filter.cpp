@@ -56,47 +56,72 @@ void PaintPixelLiteral(const BMPImage& source, BMPImage& destination, std::int32
     out.Blue = static_cast<std::uint8_t>(blueSum[chosen] / most);
 }
 
-// x / 121 for every x in 0 ... 121 x 255 = 30855, as a multiply and a shift.
-inline std::uint32_t DivideBy121(std::uint32_t x) { return x * 4333u >> 19; }
+// x / 121 for every window sum x in 0 ... 121 x 255 = 30855: the high half of
+// a 16 x 16-bit product, shifted right by 6. Vector units have that multiply
+// (GCC turns the loop below into pmulhuw on x86 and umull on ARM), so the
+// whole row stays in 16-bit lanes.
+constexpr std::uint32_t kReciprocal121 = 34664;  // 2^22 / 121, rounded up
+
+constexpr std::uint8_t DivideBy121(std::uint16_t x) {
+    const auto high = static_cast<std::uint16_t>((std::uint32_t{x} * kReciprocal121) >> 16);
+    return static_cast<std::uint8_t>(high >> 6);
+}
+
+constexpr bool DivideBy121IsExact() {
+    for (std::uint32_t x = 0; x <= 121 * 255; ++x) {
+        if (DivideBy121(static_cast<std::uint16_t>(x)) != x / 121) return false;
+    }
+    return true;
+}
+static_assert(DivideBy121IsExact());
+
+// The bits of Alpha, the fourth byte of a Pixel, in a Pixel read as a word.
+constexpr std::uint32_t kAlphaBits =
+    std::endian::native == std::endian::little ? 0xFF000000u : 0x000000FFu;
 
 struct FreeDeleter {
     void operator()(void* block) const { std::free(block); }
 };
 
-// Adds (sign +1) or removes (sign -1) one source row from the column sums.
-// Sums are kept for all four bytes of each pixel so the loop runs over plain
-// bytes; the Alpha lane is never used.
-void AccumulateRow(std::uint16_t* columnSums, const Pixel* row, std::int32_t width, int sign) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(row);
-    const std::size_t lanes = static_cast<std::size_t>(width) * 4;
-    if (sign > 0) {
-        for (std::size_t i = 0; i < lanes; ++i) columnSums[i] = static_cast<std::uint16_t>(columnSums[i] + bytes[i]);
-    } else {
-        for (std::size_t i = 0; i < lanes; ++i) columnSums[i] = static_cast<std::uint16_t>(columnSums[i] - bytes[i]);
+// Moves the column sums down one row: each lane gains the byte of the row
+// entering the window and loses that of the row leaving it. Sums are kept for
+// all four bytes of each pixel so the loop runs over plain bytes (the Alpha
+// lane is never used). The arithmetic wraps in 16 bits, which is exact because
+// every true sum, 11 x 255 at most, fits.
+void SlideColumnSums(std::uint16_t* __restrict sums, const std::uint8_t* __restrict entering,
+                     const std::uint8_t* __restrict leaving, std::size_t lanes) {
+    for (std::size_t i = 0; i < lanes; ++i) {
+        sums[i] = static_cast<std::uint16_t>(sums[i] + entering[i] - leaving[i]);
     }
 }
 
 // Writes the interior of one destination row from the column sums of its
 // window: 11 column sums per lane (at most 30855, so 16 bits hold them), the
-// quotient's low byte into Blue, Green and Red, Alpha kept.
-void WriteRowMeans(const std::uint16_t* columnSums, std::uint8_t* means, Pixel* out,
-                   std::int32_t width) {
-    const std::size_t first = kRadius * 4;
-    const std::size_t end = static_cast<std::size_t>(width - kRadius) * 4;
-    for (std::size_t i = first; i < end; ++i) {
-        std::uint32_t sum = 0;
+// quotient into Blue, Green and Red, Alpha kept.
+void WriteRowMeans(const std::uint16_t* __restrict sums, std::uint8_t* __restrict means,
+                   Pixel* __restrict out, std::int32_t width) {
+    const std::size_t interior = static_cast<std::size_t>(width - 2 * kRadius);
+    for (std::size_t i = 0; i < interior * 4; ++i) {
+        std::uint16_t sum = 0;
         for (std::size_t d = 0; d < kWindow; ++d) {
-            sum += columnSums[i - first + 4 * d];
+            sum = static_cast<std::uint16_t>(sum + sums[i + 4 * d]);
         }
-        means[i] = static_cast<std::uint8_t>(DivideBy121(sum));
+        means[i] = DivideBy121(sum);
     }
-    for (std::int32_t h = kRadius; h < width - kRadius; ++h) {
-        const std::uint8_t* mean = means + static_cast<std::size_t>(h) * 4;
-        out[h].Blue = mean[0];
-        out[h].Green = mean[1];
-        out[h].Red = mean[2];
+    // Blue, Green and Red from the means, Alpha from the destination, a whole
+    // pixel at a time so the merge vectorises as a masked select.
+    out += kRadius;
+    for (std::size_t h = 0; h < interior; ++h) {
+        std::uint32_t mean = 0;
+        std::uint32_t old = 0;
+        std::memcpy(&mean, means + 4 * h, sizeof mean);
+        std::memcpy(&old, &out[h], sizeof old);
+        const std::uint32_t merged = (old & kAlphaBits) | (mean & ~kAlphaBits);
+        std::memcpy(&out[h], &merged, sizeof merged);
     }
 }
+
+const std::uint8_t* Bytes(const Pixel* row) { return reinterpret_cast<const std::uint8_t*>(row); }
 
 }  // namespace
 
@@ -127,20 +152,19 @@ void PaintFilter(const BMPImage& source, BMPImage& destination) {
     const std::size_t lanes = static_cast<std::size_t>(width) * 4;
     std::unique_ptr<std::uint16_t, FreeDeleter> columnSums(
         static_cast<std::uint16_t*>(std::calloc(lanes, sizeof(std::uint16_t))));
-    std::unique_ptr<std::uint8_t, FreeDeleter> means(
-        static_cast<std::uint8_t*>(std::malloc(lanes)));
-    if (!columnSums || !means) {
+    std::unique_ptr<std::uint8_t, FreeDeleter> means(static_cast<std::uint8_t*>(std::malloc(lanes)));
+    // Stands in for the row leaving the window while the first rows enter.
+    std::unique_ptr<std::uint8_t, FreeDeleter> zeros(static_cast<std::uint8_t*>(std::calloc(lanes, 1)));
+    if (!columnSums || !means || !zeros) {
         PaintFilterLiteral(source, destination);
         return;
     }
-    for (std::int32_t row = 0; row < kWindow; ++row) {
-        AccumulateRow(columnSums.get(), source.Row(row), width, +1);
+    for (std::int32_t row = 0; row < kWindow - 1; ++row) {
+        SlideColumnSums(columnSums.get(), Bytes(source.Row(row)), zeros.get(), lanes);
     }
     for (std::int32_t g = kRadius; g < height - kRadius; ++g) {
-        if (g > kRadius) {
-            AccumulateRow(columnSums.get(), source.Row(g + kRadius), width, +1);
-            AccumulateRow(columnSums.get(), source.Row(g - kRadius - 1), width, -1);
-        }
+        const std::uint8_t* leaving = g > kRadius ? Bytes(source.Row(g - kRadius - 1)) : zeros.get();
+        SlideColumnSums(columnSums.get(), Bytes(source.Row(g + kRadius)), leaving, lanes);
         WriteRowMeans(columnSums.get(), means.get(), destination.Row(g), width);
     }
 }
