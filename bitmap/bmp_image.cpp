@@ -56,6 +56,14 @@ bool BMPImage::SetDepth(std::int32_t bits) {
 }
 
 bool BMPImage::SetDimensions(std::int32_t newWidth, std::int32_t newHeight) {
+    if (!ReplacePixels(newWidth, newHeight)) {
+        return false;
+    }
+    WhitenRows(0, height);
+    return true;
+}
+
+bool BMPImage::ReplacePixels(std::int32_t newWidth, std::int32_t newHeight) {
     if (!PixelCountWithinLimit(newWidth, newHeight)) {
         return false;
     }
@@ -71,8 +79,11 @@ bool BMPImage::SetDimensions(std::int32_t newWidth, std::int32_t newHeight) {
     pixels = fresh;
     width = newWidth;
     height = newHeight;
-    std::fill(pixels, pixels + count, kWhite);
     return true;
+}
+
+void BMPImage::WhitenRows(std::int32_t first, std::int32_t end) {
+    std::fill(Row(first), Row(end), kWhite);
 }
 
 bool BMPImage::SetPaletteColor(std::int32_t index, Pixel colour) {

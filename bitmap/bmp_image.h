@@ -135,8 +135,14 @@ private:
     bool HasPalette() const { return bitDepth == 1 || bitDepth == 4 || bitDepth == 8; }
     const Pixel& ClampedAt(std::int32_t column, std::int32_t row) const;
     void ReleasePixels();
+    // SetDimensions without making the pixels white: their values are then
+    // unset until the caller gives every one of them a value.
+    bool ReplacePixels(std::int32_t width, std::int32_t height);
+    // Makes rows first ... end - 1 white with Alpha 0.
+    void WhitenRows(std::int32_t first, std::int32_t end);
     void ReadPalette(std::int32_t entries, std::FILE* file);
     void ReadRows(std::FILE* file);
+    std::int32_t DecodeStoredRows(std::FILE* file);
     bool WriteColorSection(std::FILE* file) const;
     bool WriteRows(std::FILE* file) const;
 

@@ -2,6 +2,7 @@
 // mask section, the gap up to bfOffBits, then the rows, bottom row first.
 // Load never seeks: each part is read from where the one before it ended.
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <memory>
@@ -118,7 +119,10 @@ LoadStatus BMPImage::LoadWithStatus(const char* path) {
         return reject(status);
     }
     SetDepth(info.biBitCount);
-    if (!SetDimensions(info.biWidth, info.biHeight)) {
+    // Every pixel ends up white or decoded from the file: ReadRows makes each
+    // row white just before decoding it, and the rows it could not read at the
+    // end, instead of a pass over the whole image beforehand.
+    if (!ReplacePixels(info.biWidth, info.biHeight)) {
         status.error = LoadError::OutOfMemory;
         return reject(status);
     }
@@ -141,6 +145,7 @@ LoadStatus BMPImage::LoadWithStatus(const char* path) {
     }
 
     if (bitDepth == 16) {
+        WhitenRows(0, height);
         ReadSixteenBitPixels(*this, file.get(), info.biCompression, gap);
         return status;
     }
@@ -167,19 +172,40 @@ void BMPImage::ReadPalette(std::int32_t entries, std::FILE* file) {
 }
 
 void BMPImage::ReadRows(std::FILE* file) {
+    // Rows height - 1 down to the returned count hold the file's pixels; the
+    // ones above them stay white.
+    WhitenRows(0, DecodeStoredRows(file));
+}
+
+// Decodes rows from the bottom up, each made white first (the 24-bit decoder
+// keeps Alpha), while the row is in cache. Returns how many rows, from row 0,
+// were not read.
+std::int32_t BMPImage::DecodeStoredRows(std::FILE* file) {
     const std::int32_t rowSize = *StoredRowSize(width, bitDepth);
+    const std::int32_t chunkRows = RowsPerTransfer(rowSize, height);
+    const auto stride = static_cast<std::size_t>(rowSize);
     std::unique_ptr<std::uint8_t, FreeDeleter> buffer(
-        static_cast<std::uint8_t*>(std::malloc(static_cast<std::size_t>(rowSize))));
+        static_cast<std::uint8_t*>(std::malloc(stride * static_cast<std::size_t>(chunkRows))));
     if (!buffer) {
-        return;
+        return height;
     }
     const RowDecoder decode = DecoderFor(bitDepth);
-    for (std::int32_t row = height - 1; row >= 0; --row) {
-        // A row that arrives short ends the pixels; the rows above stay white.
-        if (std::fread(buffer.get(), 1, static_cast<std::size_t>(rowSize), file) <
-                static_cast<std::size_t>(rowSize) ||
-            !(this->*decode)(buffer.get(), rowSize, row)) {
-            return;
+    // Several rows per read. fread counts whole rows only, so a row that
+    // arrives short is never decoded: it ends the pixels.
+    std::int32_t row = height - 1;
+    while (row >= 0) {
+        const std::int32_t wanted = std::min(chunkRows, row + 1);
+        const std::size_t arrived =
+            std::fread(buffer.get(), stride, static_cast<std::size_t>(wanted), file);
+        for (std::size_t i = 0; i < arrived; ++i, --row) {
+            WhitenRows(row, row + 1);
+            if (!(this->*decode)(buffer.get() + i * stride, rowSize, row)) {
+                return row + 1;
+            }
+        }
+        if (arrived < static_cast<std::size_t>(wanted)) {
+            break;
         }
     }
+    return row + 1;
 }

@@ -1,6 +1,7 @@
 // BMPImage::Save: headers, palette or mask section, then the rows, bottom row
 // first, each padded with zero bytes to a multiple of 4.
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -133,9 +134,11 @@ bool BMPImage::WriteColorSection(std::FILE* file) const {
 
 bool BMPImage::WriteRows(std::FILE* file) const {
     const std::int32_t rowSize = *StoredRowSize(width, bitDepth);
+    const std::int32_t chunkRows = RowsPerTransfer(rowSize, height);
+    const auto stride = static_cast<std::size_t>(rowSize);
     // Zeroed once: the encoders leave the pad bytes alone, so they stay 0.
     std::unique_ptr<std::uint8_t, FreeDeleter> buffer(
-        static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(rowSize), 1)));
+        static_cast<std::uint8_t*>(std::calloc(stride * static_cast<std::size_t>(chunkRows), 1)));
     if (!buffer) {
         errno = ENOMEM;
         return false;
@@ -143,15 +146,24 @@ bool BMPImage::WriteRows(std::FILE* file) const {
     const RowEncoder encode = EncoderFor(bitDepth);
     // Indexed rows share one nearest-colour search across the whole image.
     NearestColorSearch search(*this);
-    for (std::int32_t row = height - 1; row >= 0; --row) {
-        const bool encoded = HasPalette()
-                                 ? EncodeIndexedRow(*this, bitDepth, buffer.get(), rowSize, row, search)
-                                 : (this->*encode)(buffer.get(), rowSize, row);
-        if (!encoded ||
-            std::fwrite(buffer.get(), 1, static_cast<std::size_t>(rowSize), file) !=
-                static_cast<std::size_t>(rowSize)) {
+    // Several rows per write, bottom row first.
+    std::int32_t row = height - 1;
+    while (row >= 0) {
+        const std::int32_t rows = std::min(chunkRows, row + 1);
+        for (std::int32_t i = 0; i < rows; ++i) {
+            std::uint8_t* stored = buffer.get() + static_cast<std::size_t>(i) * stride;
+            const bool encoded = HasPalette()
+                                     ? EncodeIndexedRow(*this, bitDepth, stored, rowSize, row - i, search)
+                                     : (this->*encode)(stored, rowSize, row - i);
+            if (!encoded) {
+                return false;
+            }
+        }
+        if (std::fwrite(buffer.get(), stride, static_cast<std::size_t>(rows), file) !=
+            static_cast<std::size_t>(rows)) {
             return false;
         }
+        row -= rows;
     }
     return true;
 }

@@ -29,3 +29,9 @@ std::int64_t WrittenColorSectionSize(std::int32_t bitDepth) {
             return 0;
     }
 }
+
+std::int32_t RowsPerTransfer(std::int32_t rowSize, std::int32_t height) {
+    constexpr std::int32_t kTransferBytes = 1 << 20;
+    const std::int32_t rows = rowSize > 0 ? kTransferBytes / rowSize : 1;
+    return rows < 1 ? 1 : rows > height ? height : rows;
+}

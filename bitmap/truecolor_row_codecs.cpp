@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "bitmap/bmp_image.h"
+#include "bitmap/pixel_words.h"
 
 namespace {
 
@@ -18,12 +19,16 @@ bool BMPImage::DecodeRow24(const std::uint8_t* buffer, std::int32_t length, std:
         return false;
     }
     Pixel* pixel = Row(row);
-    for (std::int32_t column = 0; column < width; ++column, buffer += 3) {
-        // Alpha is left as it was: a 24-bit file has none.
-        pixel[column].Blue = buffer[0];
-        pixel[column].Green = buffer[1];
-        pixel[column].Red = buffer[2];
+    // A word at a time: the stored Blue, Green and Red with the pixel's own
+    // Alpha (a 24-bit file has none). The last pixel is moved bytewise, since
+    // its word would reach past the row's pixel bytes.
+    const std::int32_t last = width - 1;
+    for (std::int32_t column = 0; column < last; ++column, buffer += 3) {
+        StoreWord(&pixel[column], WithAlphaOf(LoadWord(buffer), LoadWord(&pixel[column])));
     }
+    pixel[last].Blue = buffer[0];
+    pixel[last].Green = buffer[1];
+    pixel[last].Red = buffer[2];
     return true;
 }
 
@@ -41,11 +46,16 @@ bool BMPImage::EncodeRow24(std::uint8_t* buffer, std::int32_t length, std::int32
         return false;
     }
     const Pixel* pixel = Row(row);
-    for (std::int32_t column = 0; column < width; ++column, buffer += 3) {
-        buffer[0] = pixel[column].Blue;
-        buffer[1] = pixel[column].Green;
-        buffer[2] = pixel[column].Red;
+    // A word at a time: each word's fourth byte is overwritten by the next
+    // pixel. The last pixel is stored bytewise, so nothing past the row's
+    // pixel bytes is written.
+    const std::int32_t last = width - 1;
+    for (std::int32_t column = 0; column < last; ++column, buffer += 3) {
+        StoreWord(buffer, LoadWord(&pixel[column]));
     }
+    buffer[0] = pixel[last].Blue;
+    buffer[1] = pixel[last].Green;
+    buffer[2] = pixel[last].Red;
     return true;
 }
 

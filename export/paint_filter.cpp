@@ -1,5 +1,7 @@
 #include "export/paint_filter.h"
 
+#include "bitmap/pixel_words.h"
+
 #include <bit>
 #include <cstdlib>
 #include <cstring>
@@ -75,10 +77,6 @@ constexpr bool DivideBy121IsExact() {
 }
 static_assert(DivideBy121IsExact());
 
-// The bits of Alpha, the fourth byte of a Pixel, in a Pixel read as a word.
-constexpr std::uint32_t kAlphaBits =
-    std::endian::native == std::endian::little ? 0xFF000000u : 0x000000FFu;
-
 struct FreeDeleter {
     void operator()(void* block) const { std::free(block); }
 };
@@ -112,12 +110,7 @@ void WriteRowMeans(const std::uint16_t* __restrict sums, std::uint8_t* __restric
     // pixel at a time so the merge vectorises as a masked select.
     out += kRadius;
     for (std::size_t h = 0; h < interior; ++h) {
-        std::uint32_t mean = 0;
-        std::uint32_t old = 0;
-        std::memcpy(&mean, means + 4 * h, sizeof mean);
-        std::memcpy(&old, &out[h], sizeof old);
-        const std::uint32_t merged = (old & kAlphaBits) | (mean & ~kAlphaBits);
-        std::memcpy(&out[h], &merged, sizeof merged);
+        StoreWord(&out[h], WithAlphaOf(LoadWord(means + 4 * h), LoadWord(&out[h])));
     }
 }
 
