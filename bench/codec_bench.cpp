@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
 #include "bench/bench_files.h"
 #include "bench/photo_like_image.h"
 #include "bitmap/bmp_image.h"
@@ -66,13 +68,12 @@ void NearestIndexBySearch(benchmark::State& state) {
     image.SetDimensions(kSide, kSide);
     FillPhotoLike(image, 3);
     image.SetDepth(8);
+    std::vector<std::uint8_t> indices(kSide);
     for (auto _ : state) {
         NearestColorSearch search(image);
         for (std::int32_t row = 0; row < kSide; ++row) {
-            const Pixel* pixel = image.Row(row);
-            for (std::int32_t column = 0; column < kSide; ++column) {
-                benchmark::DoNotOptimize(search.Find(pixel[column]));
-            }
+            search.FindRow(image.Row(row), kSide, indices.data());
+            benchmark::DoNotOptimize(indices.data());
         }
     }
     state.SetItemsProcessed(state.iterations() * kSide * kSide);

@@ -3,6 +3,8 @@
 // significant bits. The palette is read only through PaletteColor, so an
 // index beyond the entries a file supplied yields their white replacement.
 
+#include <algorithm>
+
 #include "bitmap/bmp_image.h"
 #include "bitmap/nearest_color_search.h"
 
@@ -43,17 +45,22 @@ bool EncodePackedRow(const BMPImage& image, std::uint8_t* buffer, std::int32_t l
     if (!FitsRow(width, Bits, length)) {
         return false;
     }
+    // The indices of up to 256 pixels at a time, a whole number of bytes.
+    constexpr std::int32_t kChunk = 256;
     const Pixel* pixel = image.Row(row);
-    std::int32_t column = 0;
-    while (column < width) {
-        // Weights 2^(8 - Bits * (k + 1)); bits of a final partial byte that no
-        // pixel fills stay 0, and no byte after the packed ones is written.
-        int sum = 0;
-        for (int position = 0; position < PixelsPerByte(Bits) && column < width;
-             ++position, ++column) {
-            sum += search.Find(pixel[column]) << (8 - Bits * (position + 1));
+    for (std::int32_t start = 0; start < width; start += kChunk) {
+        const std::int32_t count = std::min(kChunk, width - start);
+        std::uint8_t indices[kChunk];
+        search.FindRow(pixel + start, count, indices);
+        for (std::int32_t i = 0; i < count; i += PixelsPerByte(Bits)) {
+            // Weights 2^(8 - Bits * (k + 1)); bits of a final partial byte that
+            // no pixel fills stay 0, and no byte after the packed ones is written.
+            int sum = 0;
+            for (int position = 0; position < PixelsPerByte(Bits) && i + position < count; ++position) {
+                sum += indices[i + position] << (8 - Bits * (position + 1));
+            }
+            *buffer++ = static_cast<std::uint8_t>(sum);
         }
-        *buffer++ = static_cast<std::uint8_t>(sum);
     }
     return true;
 }

@@ -4,16 +4,21 @@
 #include <new>
 
 #include "bitmap/bmp_image.h"
+#include "bitmap/palette_candidates.h"
 
 namespace {
 
-constexpr std::uint32_t kUnbuilt = 0xFFFFFFFF;
-constexpr int kCellBits = 5;  // 32 cells per channel
-constexpr int kCellShift = 8 - kCellBits;
-constexpr int kCellSpan = 1 << kCellShift;  // 8 channel values per cell
-constexpr std::uint32_t kCellCount = 1u << (3 * kCellBits);
-// Below this many entries a full scan is as quick as a cell look-up.
-constexpr std::int32_t kCellsFrom = 17;
+constexpr int kCellShift = 2;  // cells of 4 x 4 x 4 colours
+constexpr int kCellBits = 8 - kCellShift;
+constexpr int kBlockShift = 5;  // blocks of 32 x 32 x 32
+constexpr int kLengthBits = 9;  // list lengths 1 ... 256
+constexpr std::uint32_t kLengthMask = (1u << kLengthBits) - 1;
+// Marks a cell word that holds the one entry of a cell rather than a list.
+constexpr std::uint32_t kUniform = 0x80000000u;
+// List starts must stay below kUniform >> kLengthBits; 16 MiB of lists.
+constexpr std::size_t kMaxListEntries = std::size_t{1} << 22;
+// Pixels per pass of FindRow.
+constexpr std::int32_t kChunk = 256;
 
 int Squared(int value) { return value * value; }
 
@@ -21,25 +26,17 @@ std::int32_t Distance(Pixel a, Pixel b) {
     return Squared(a.Blue - b.Blue) + Squared(a.Green - b.Green) + Squared(a.Red - b.Red);
 }
 
-std::uint32_t ColorKey(Pixel pixel) {
-    return pixel.Blue | std::uint32_t{pixel.Green} << 8 | std::uint32_t{pixel.Red} << 16;
+template <int Shift>
+std::uint32_t BoxOf(Pixel pixel) {
+    constexpr int kBits = 8 - Shift;
+    return std::uint32_t{pixel.Blue} >> Shift | (std::uint32_t{pixel.Green} >> Shift) << kBits |
+           (std::uint32_t{pixel.Red} >> Shift) << (2 * kBits);
 }
 
-std::uint32_t CellOf(Pixel pixel) {
-    return std::uint32_t{pixel.Blue} >> kCellShift |
-           (std::uint32_t{pixel.Green} >> kCellShift) << kCellBits |
-           (std::uint32_t{pixel.Red} >> kCellShift) << (2 * kCellBits);
-}
-
-// Least and greatest squared distance from value to the interval [low, low + span).
-int LeastSquared(int value, int low) {
-    const int high = low + kCellSpan - 1;
-    return value < low ? Squared(low - value) : value > high ? Squared(value - high) : 0;
-}
-
-int GreatestSquared(int value, int low) {
-    const int high = low + kCellSpan - 1;
-    return Squared(std::max(value - low, high - value));
+template <int Shift>
+ColorBox BoxAround(Pixel pixel) {
+    return ColorBox{pixel.Blue >> Shift << Shift, pixel.Green >> Shift << Shift, pixel.Red >> Shift << Shift,
+                    1 << Shift};
 }
 
 }  // namespace
@@ -77,71 +74,103 @@ std::uint8_t BMPImage::NearestPaletteIndex(Pixel pixel) const {
 }
 
 NearestColorSearch::NearestColorSearch(const BMPImage& image) {
-    count = image.Depth() == 1 || image.Depth() == 4 || image.Depth() == 8 ? image.ColorCount() : 0;
+    const bool indexed = image.Depth() == 1 || image.Depth() == 4 || image.Depth() == 8;
+    const std::int32_t count = indexed ? image.ColorCount() : 0;
     for (std::int32_t k = 0; k < count; ++k) {
-        entries[k] = image.PaletteColor(k);
+        Pixel entry = image.PaletteColor(k);
+        entry.Alpha = static_cast<std::uint8_t>(k);
+        Pixel* const end = distinct + distinctCount;
+        if (std::find_if(distinct, end, [entry](Pixel e) { return Distance(e, entry) == 0; }) == end) {
+            distinct[distinctCount++] = entry;
+        }
     }
-    if (count >= kCellsFrom) {
-        try {
-            cellStart.assign(kCellCount, kUnbuilt);
-            cellLength.assign(kCellCount, 0);
-            useCells = true;
-        } catch (const std::bad_alloc&) {
-            useCells = false;  // a full scan gives the same answers, only slower
+    if (distinctCount > 0) {
+        cells.reset(static_cast<std::uint32_t*>(std::calloc(std::size_t{1} << (3 * kCellBits), sizeof(std::uint32_t))));
+        // Without the cells a full scan gives the same answers, only slower.
+        useCells = cells != nullptr;
+    }
+}
+
+std::uint8_t NearestColorSearch::FindByScan(Pixel pixel) const {
+    // Without a palette (distinctCount 0) the answer is 0, as NearestPaletteIndex says.
+    return distinctCount == 0 ? 0 : distinct[ScanForNearest(distinct, distinctCount, pixel)].Alpha;
+}
+
+void NearestColorSearch::FindRow(const Pixel* pixels, std::int32_t count, std::uint8_t* indices) {
+    for (std::int32_t start = 0; start < count && !useCells; ++start) {
+        indices[start] = FindByScan(pixels[start]);
+    }
+    for (std::int32_t start = 0; start < count && useCells; start += kChunk) {
+        const std::int32_t end = std::min(count, start + kChunk);
+        // First pass: every answer from a cell with one entry is final; the
+        // others are noted, without a branch on which kind of cell it was.
+        std::uint16_t waiting[kChunk];
+        std::uint32_t waitingWord[kChunk];
+        std::int32_t waitingCount = 0;
+        // Local copies: the stores to indices could alias the members.
+        std::uint32_t* const table = cells.get();
+        for (std::int32_t i = start; i < end; ++i) {
+            std::uint32_t& cell = table[BoxOf<kCellShift>(pixels[i])];
+            if (cell == 0) {
+                cell = BuildCell(pixels[i]);
+                useCells = cell != 0;
+            }
+            const std::uint32_t word = cell;
+            indices[i] = static_cast<std::uint8_t>(word);
+            waiting[waitingCount] = static_cast<std::uint16_t>(i - start);
+            waitingWord[waitingCount] = word;
+            waitingCount += (word & kUniform) == 0 ? 1 : 0;
+        }
+        const Pixel* const listStore = lists.data();
+        for (std::int32_t w = 0; w < waitingCount; ++w) {
+            const std::int32_t i = start + waiting[w];
+            const std::uint32_t word = waitingWord[w];
+            const auto length = static_cast<std::int32_t>(word & kLengthMask);
+            // A word of 0: the cells were given up, out of memory, while
+            // building this one.
+            indices[i] = length == 0 ? FindByScan(pixels[i])
+                                     : NearestInList(listStore + (word >> kLengthBits), length, pixels[i]);
         }
     }
 }
 
-std::uint8_t NearestColorSearch::Find(Pixel pixel) {
-    const std::uint32_t key = ColorKey(pixel);
-    if (key == lastColor) {
-        return lastIndex;
+std::uint32_t NearestColorSearch::BuildCell(Pixel pixel) {
+    const std::uint32_t block = BlockList(pixel);
+    if (block == 0) {
+        return 0;
     }
+    // Every entry that can be nearest in the cell can be nearest in its block.
+    Pixel blockList[256];
+    const auto blockCount = static_cast<std::int32_t>(block & kLengthMask);
+    std::copy_n(lists.data() + (block >> kLengthBits), blockCount, blockList);
+    Pixel list[256];
+    const ColorBox box = BoxAround<kCellShift>(pixel);
+    const std::int32_t count = CandidatesInBox(blockList, blockCount, box, list);
     std::uint8_t index = 0;
-    const std::uint32_t cell = CellOf(pixel);
-    if (useCells && cellStart[cell] == kUnbuilt) {
-        BuildCell(cell);
+    if (SingleNearestInBox(list, count, box, index)) {
+        return kUniform | index;
     }
-    if (useCells) {
-        Pixel shortList[256];
-        const std::uint8_t* list = candidates.data() + cellStart[cell];
-        const std::int32_t length = cellLength[cell];
-        for (std::int32_t i = 0; i < length; ++i) {
-            shortList[i] = entries[list[i]];
-        }
-        index = list[ScanForNearest(shortList, length, pixel)];
-    } else {
-        index = ScanForNearest(entries, count, pixel);
-    }
-    lastColor = key;
-    lastIndex = index;
-    return index;
+    return StoreList(list, count);
 }
 
-void NearestColorSearch::BuildCell(std::uint32_t cell) {
-    const int lowBlue = static_cast<int>(cell & ((1u << kCellBits) - 1)) << kCellShift;
-    const int lowGreen = static_cast<int>(cell >> kCellBits & ((1u << kCellBits) - 1)) << kCellShift;
-    const int lowRed = static_cast<int>(cell >> (2 * kCellBits)) << kCellShift;
-    int least[256];
-    int bound = 999999;
-    for (std::int32_t k = 0; k < count; ++k) {
-        const Pixel e = entries[k];
-        least[k] = LeastSquared(e.Blue, lowBlue) + LeastSquared(e.Green, lowGreen) +
-                   LeastSquared(e.Red, lowRed);
-        bound = std::min(bound, GreatestSquared(e.Blue, lowBlue) +
-                                    GreatestSquared(e.Green, lowGreen) +
-                                    GreatestSquared(e.Red, lowRed));
+std::uint32_t NearestColorSearch::BlockList(Pixel pixel) {
+    std::uint32_t& word = blocks[BoxOf<kBlockShift>(pixel)];
+    if (word == 0) {
+        Pixel list[256];
+        word = StoreList(list, CandidatesInBox(distinct, distinctCount, BoxAround<kBlockShift>(pixel), list));
+    }
+    return word;
+}
+
+std::uint32_t NearestColorSearch::StoreList(const Pixel* list, std::int32_t count) {
+    const std::size_t start = lists.size();
+    if (start + static_cast<std::size_t>(count) > kMaxListEntries) {
+        return 0;
     }
     try {
-        const auto start = static_cast<std::uint32_t>(candidates.size());
-        for (std::int32_t k = 0; k < count; ++k) {
-            if (least[k] <= bound) {
-                candidates.push_back(static_cast<std::uint8_t>(k));
-            }
-        }
-        cellStart[cell] = start;
-        cellLength[cell] = static_cast<std::uint16_t>(candidates.size() - start);
+        lists.insert(lists.end(), list, list + count);
     } catch (const std::bad_alloc&) {
-        useCells = false;
+        return 0;
     }
+    return static_cast<std::uint32_t>(start) << kLengthBits | static_cast<std::uint32_t>(count);
 }
