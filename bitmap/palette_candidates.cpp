@@ -6,10 +6,6 @@ namespace {
 
 int Squared(int value) { return value * value; }
 
-std::int32_t Distance(Pixel a, Pixel b) {
-    return Squared(a.Blue - b.Blue) + Squared(a.Green - b.Green) + Squared(a.Red - b.Red);
-}
-
 int High(int low, const ColorBox& box) { return low + box.span - 1; }
 
 // Least and greatest squared distance from value to low ... high.
