@@ -1,6 +1,5 @@
 #include "bitmap/bmp_image.h"
 
-
 #include "bitmap/image_limits.h"
 #include "bitmap/integer_power.h"
 #include "bitmap/pixel_words.h"
