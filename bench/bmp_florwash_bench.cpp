@@ -31,4 +31,8 @@ void WholeCall(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(WholeCall)->Name("BMPFlorwash")->Args({1000, 1000})->Args({4000, 3000})->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeCall)
+    ->Name("BMPFlorwash")
+    ->Args({1000, 1000})
+    ->Args({4000, 3000})
+    ->Unit(benchmark::kMillisecond);

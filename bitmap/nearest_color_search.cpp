@@ -85,7 +85,8 @@ NearestColorSearch::NearestColorSearch(const BMPImage& image) {
         }
     }
     if (distinctCount > 0) {
-        cells.reset(static_cast<std::uint32_t*>(std::calloc(std::size_t{1} << (3 * kCellBits), sizeof(std::uint32_t))));
+        cells.reset(static_cast<std::uint32_t*>(
+            std::calloc(std::size_t{1} << (3 * kCellBits), sizeof(std::uint32_t))));
         // Without the cells a full scan gives the same answers, only slower.
         useCells = cells != nullptr;
     }
@@ -97,10 +98,8 @@ std::uint8_t NearestColorSearch::FindByScan(Pixel pixel) const {
 }
 
 void NearestColorSearch::FindRow(const Pixel* pixels, std::int32_t count, std::uint8_t* indices) {
-    for (std::int32_t start = 0; start < count && !useCells; ++start) {
-        indices[start] = FindByScan(pixels[start]);
-    }
-    for (std::int32_t start = 0; start < count && useCells; start += kChunk) {
+    std::int32_t start = 0;
+    for (; start < count && useCells; start += kChunk) {
         const std::int32_t end = std::min(count, start + kChunk);
         // First pass: every answer from a cell with one entry is final; the
         // others are noted, without a branch on which kind of cell it was.
@@ -131,6 +130,10 @@ void NearestColorSearch::FindRow(const Pixel* pixels, std::int32_t count, std::u
             indices[i] = length == 0 ? FindByScan(pixels[i])
                                      : NearestInList(listStore + (word >> kLengthBits), length, pixels[i]);
         }
+    }
+    // Whatever the cells could not do, without a palette or memory for them.
+    for (std::int32_t i = start; i < count; ++i) {
+        indices[i] = FindByScan(pixels[i]);
     }
 }
 

@@ -79,7 +79,8 @@ protected:
         for (std::size_t i = 0; i < pixels.size(); ++i) {
             const Pixel p = pixels[i];
             ASSERT_EQ(int{found[i]}, int{image.NearestPaletteIndex(p)})
-                << "pixel " << i << " (B " << int{p.Blue} << ", G " << int{p.Green} << ", R " << int{p.Red} << ")";
+                << "pixel " << i << " (B " << int{p.Blue} << ", G " << int{p.Green} << ", R " << int{p.Red}
+                << ")";
         }
     }
 

@@ -36,7 +36,8 @@ protected:
         FillRandom(image, static_cast<std::uint32_t>(width));
         ASSERT_TRUE(before.SetDimensions(width, 3));
         for (std::int32_t row = 0; row < 3; ++row)
-            for (std::int32_t column = 0; column < width; ++column) before.At(column, row) = image.At(column, row);
+            for (std::int32_t column = 0; column < width; ++column)
+                before.At(column, row) = image.At(column, row);
     }
 
     // image must equal before except in row 1, where it holds expected.
