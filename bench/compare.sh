@@ -2,8 +2,9 @@
 # bench/compare.sh [BUILD_DIR]: times `florwash paint` end to end on a
 # 4000 x 3000 24-bit photo-like BMP file, side by side with `cp` of the same
 # file and, when ImageMagick is installed, `convert in.bmp -paint 5 out.bmp`
-# and a plain `convert in.bmp out.bmp`. Prints the median and fastest wall time
-# of each, the ratios, and each command's peak memory from /usr/bin/time -v.
+# and a plain `convert in.bmp out.bmp`. Prints for each the wall time of its
+# first run and the median and fastest of the runs after it, the ratios of the
+# medians, and each command's peak memory from /usr/bin/time -v.
 #
 # BUILD_DIR defaults to build/ (as made by `cmake --preset default`).
 # Environment: REPS (repetitions, default 5), CONVERT (the ImageMagick
@@ -82,27 +83,30 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 fastest() { sort -n | head -n 1; }
 seconds() { awk -v us="$1" 'BEGIN { printf "%.4f", us / 1e6 }'; }
 
-# Round robin, so that a slow spell of the machine hits every command alike.
-declare -A times
-for ((rep = 1; rep <= reps; rep++)); do
-    for name in "${names[@]}"; do
-        command_for "$name"
+# Each command runs once on its own ("first s"), then reps times in a row. On
+# a virtual machine whose host takes back freed memory, the first run after
+# another program pays for fresh pages (for florwash, its two images); the
+# runs after it find the memory their predecessor freed, as cp finds the page
+# cache it rewrites.
+declare -A times first medians memory
+for name in "${names[@]}"; do
+    command_for "$name"
+    first[$name]=$(time_run)
+    for ((rep = 1; rep <= reps; rep++)); do
         times[$name]+="$(time_run) "
     done
-done
-declare -A medians memory
-for name in "${names[@]}"; do
     medians[$name]=$(tr ' ' '\n' <<<"${times[$name]}" | grep . | median)
-    command_for "$name"
     memory[$name]=$(peak_memory)
 done
 
 pixels=$((width * height))
-echo "${width} x ${height} 24-bit BMP ($(stat -c %s "$work/in.bmp") bytes), $reps runs each, wall time"
+echo "${width} x ${height} 24-bit BMP ($(stat -c %s "$work/in.bmp") bytes); wall time of a first run," \
+    "then median and fastest of $reps more"
 [ -n "$convert" ] && echo "ImageMagick: $convert ($("$convert" -version | head -n 1 | sed 's/^Version: //'))"
 echo
-printf '| %-36s | %10s | %10s | %10s | %12s |\n' command "median s" "fastest s" "x cp" "peak MiB"
-echo "|--------------------------------------|-----------:|-----------:|-----------:|-------------:|"
+printf '| %-36s | %10s | %10s | %10s | %10s | %12s |\n' command "median s" "fastest s" "first s" "x cp" \
+    "peak MiB"
+echo "|--------------------------------------|-----------:|-----------:|-----------:|-----------:|-------------:|"
 for name in "${names[@]}"; do
     case $name in
         florwash) label="florwash paint in.bmp out.bmp" ;;
@@ -113,8 +117,8 @@ for name in "${names[@]}"; do
     fast=$(tr ' ' '\n' <<<"${times[$name]}" | grep . | fastest)
     ratio=$(awk -v a="${medians[$name]}" -v b="${medians[cp]}" 'BEGIN { printf "%.1f", a / b }')
     peak=${memory[$name]:+$(awk -v k="${memory[$name]}" 'BEGIN { printf "%.1f", k / 1024 }')}
-    printf '| %-36s | %10s | %10s | %10s | %12s |\n' "$label" "$(seconds "${medians[$name]}")" \
-        "$(seconds "$fast")" "$ratio" "${peak:-n/a}"
+    printf '| %-36s | %10s | %10s | %10s | %10s | %12s |\n' "$label" "$(seconds "${medians[$name]}")" \
+        "$(seconds "$fast")" "$(seconds "${first[$name]}")" "$ratio" "${peak:-n/a}"
 done
 echo
 
