@@ -29,15 +29,22 @@ void Load(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kSide * kSide);
 }
 
+// A kSide x kSide photo-like image at depth bits (the standard palette at 8).
+bool MakePhoto(BMPImage& image, std::int32_t depth) {
+    if (!image.SetDimensions(kSide, kSide)) {
+        return false;
+    }
+    FillPhotoLike(image, 3);
+    return image.SetDepth(depth);
+}
+
 void Save(benchmark::State& state) {
     const auto depth = static_cast<std::int32_t>(state.range(0));
     BMPImage image;
-    if (!image.SetDimensions(kSide, kSide)) {
+    if (!MakePhoto(image, depth)) {
         state.SkipWithError("cannot allocate the image");
         return;
     }
-    FillPhotoLike(image, 3);
-    image.SetDepth(depth);
     const std::string path = ScratchPath("saved-" + std::to_string(depth) + ".bmp");
     for (auto _ : state) {
         benchmark::DoNotOptimize(image.Save(path.c_str()));
@@ -49,9 +56,10 @@ void Save(benchmark::State& state) {
 // against the cached search the encoders use.
 void NearestIndexByScan(benchmark::State& state) {
     BMPImage image;
-    image.SetDimensions(kSide, kSide);
-    FillPhotoLike(image, 3);
-    image.SetDepth(8);
+    if (!MakePhoto(image, 8)) {
+        state.SkipWithError("cannot allocate the image");
+        return;
+    }
     for (auto _ : state) {
         for (std::int32_t row = 0; row < kSide; ++row) {
             const Pixel* pixel = image.Row(row);
@@ -65,9 +73,10 @@ void NearestIndexByScan(benchmark::State& state) {
 
 void NearestIndexBySearch(benchmark::State& state) {
     BMPImage image;
-    image.SetDimensions(kSide, kSide);
-    FillPhotoLike(image, 3);
-    image.SetDepth(8);
+    if (!MakePhoto(image, 8)) {
+        state.SkipWithError("cannot allocate the image");
+        return;
+    }
     std::vector<std::uint8_t> indices(kSide);
     for (auto _ : state) {
         NearestColorSearch search(image);

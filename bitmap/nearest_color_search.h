@@ -18,7 +18,7 @@
 // - A row is searched in two passes: first every pixel whose cell has one
 //   entry, without branching on the kind of cell, then the others. On a
 //   photograph and the standard 8-bit palette about 70 % of the pixels are
-//   done in the first pass and the lists of the rest hold two entries.
+//   done in the first pass, and most lists of the rest hold two entries.
 
 #include <cstdint>
 #include <cstdlib>
