@@ -28,7 +28,7 @@ std::optional<std::int32_t> StoredRowSize(std::int32_t width, std::int32_t bitDe
 std::int64_t WrittenColorSectionSize(std::int32_t bitDepth);
 
 // How many stored rows of rowSize bytes Load and Save move in one read or
-// write: as many as fit in 1 MiB, at least one, at most height. Whole-row
-// transfers of that size keep the number of system calls small (two per row
-// otherwise, through the stream's 4 KiB buffer) without a large buffer.
+// write: as many as fit in 1 MiB, at least one, at most height. Transfers of
+// that size keep the system calls few (through the stream's 4 KiB buffer a
+// wide row costs two of them) without a large buffer.
 std::int32_t RowsPerTransfer(std::int32_t rowSize, std::int32_t height);
