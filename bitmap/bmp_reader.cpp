@@ -17,6 +17,7 @@
 #include "bitmap/little_endian_fields.h"
 #include "bitmap/sixteen_bit_pixels.h"
 #include "bitmap/skip_bytes.h"
+#include "platform/scratch_array.h"
 
 namespace {
 
@@ -70,10 +71,6 @@ RowDecoder DecoderFor(std::int32_t bitDepth) {
             return &BMPImage::DecodeRow32;
     }
 }
-
-struct FreeDeleter {
-    void operator()(void* block) const { std::free(block); }
-};
 
 }  // namespace
 
@@ -184,8 +181,7 @@ std::int32_t BMPImage::DecodeStoredRows(std::FILE* file) {
     const std::int32_t rowSize = *StoredRowSize(width, bitDepth);
     const std::int32_t chunkRows = RowsPerTransfer(rowSize, height);
     const auto stride = static_cast<std::size_t>(rowSize);
-    std::unique_ptr<std::uint8_t, FreeDeleter> buffer(
-        static_cast<std::uint8_t*>(std::malloc(stride * static_cast<std::size_t>(chunkRows))));
+    const ScratchArray<std::uint8_t> buffer = AllocateScratch<std::uint8_t>(stride * static_cast<std::size_t>(chunkRows));
     if (!buffer) {
         return height;
     }

@@ -11,34 +11,25 @@
 #include "bitmap/bmp_headers.h"
 #include "bitmap/bmp_image.h"
 #include "bitmap/file_handle.h"
+#include "bitmap/header_fields.h"
 #include "bitmap/image_limits.h"
 #include "bitmap/little_endian_fields.h"
 #include "bitmap/nearest_color_search.h"
 #include "bitmap/sixteen_bit_pixels.h"
+#include "platform/scratch_array.h"
 
 namespace {
 
+// Every write is attempted even after one failed; true when all succeeded.
 bool WriteFileHeader(const BITMAPFILEHEADER& header, std::FILE* file) {
     bool written = WriteField(header.bfType, file);
-    written &= WriteField(header.bfSize, file);
-    written &= WriteField(header.bfReserved1, file);
-    written &= WriteField(header.bfReserved2, file);
-    written &= WriteField(header.bfOffBits, file);
+    VisitFileHeaderAfterType(header, [&](auto field) { written &= WriteField(field, file); });
     return written;
 }
 
 bool WriteInfoHeader(const BITMAPINFOHEADER& header, std::FILE* file) {
-    bool written = WriteField(header.biSize, file);
-    written &= WriteField(header.biWidth, file);
-    written &= WriteField(header.biHeight, file);
-    written &= WriteField(header.biPlanes, file);
-    written &= WriteField(header.biBitCount, file);
-    written &= WriteField(header.biCompression, file);
-    written &= WriteField(header.biSizeImage, file);
-    written &= WriteField(header.biXPelsPerMeter, file);
-    written &= WriteField(header.biYPelsPerMeter, file);
-    written &= WriteField(header.biClrUsed, file);
-    written &= WriteField(header.biClrImportant, file);
+    bool written = true;
+    VisitInfoHeader(header, [&](auto field) { written &= WriteField(field, file); });
     return written;
 }
 
@@ -56,10 +47,6 @@ RowEncoder EncoderFor(std::int32_t bitDepth) {
             return &BMPImage::EncodeRow32;
     }
 }
-
-struct FreeDeleter {
-    void operator()(void* block) const { std::free(block); }
-};
 
 SaveStatus Failure(SaveError error) { return SaveStatus{error, errno}; }
 
@@ -137,8 +124,8 @@ bool BMPImage::WriteRows(std::FILE* file) const {
     const std::int32_t chunkRows = RowsPerTransfer(rowSize, height);
     const auto stride = static_cast<std::size_t>(rowSize);
     // Zeroed once: the encoders leave the pad bytes alone, so they stay 0.
-    std::unique_ptr<std::uint8_t, FreeDeleter> buffer(
-        static_cast<std::uint8_t*>(std::calloc(stride * static_cast<std::size_t>(chunkRows), 1)));
+    const ScratchArray<std::uint8_t> buffer =
+        AllocateZeroedScratch<std::uint8_t>(stride * static_cast<std::size_t>(chunkRows));
     if (!buffer) {
         errno = ENOMEM;
         return false;

@@ -85,8 +85,7 @@ NearestColorSearch::NearestColorSearch(const BMPImage& image) {
         }
     }
     if (distinctCount > 0) {
-        cells.reset(static_cast<std::uint32_t*>(
-            std::calloc(std::size_t{1} << (3 * kCellBits), sizeof(std::uint32_t))));
+        cells = AllocateZeroedScratch<std::uint32_t>(std::size_t{1} << (3 * kCellBits));
         // Without the cells a full scan gives the same answers, only slower.
         useCells = cells != nullptr;
     }

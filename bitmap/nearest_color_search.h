@@ -21,11 +21,10 @@
 //   done in the first pass, and most lists of the rest hold two entries.
 
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
 #include <vector>
 
 #include "bitmap/pixel.h"
+#include "platform/scratch_array.h"
 
 class BMPImage;
 
@@ -43,10 +42,6 @@ public:
     void FindRow(const Pixel* pixels, std::int32_t count, std::uint8_t* indices);
 
 private:
-    struct FreeDeleter {
-        void operator()(void* block) const { std::free(block); }
-    };
-
     // The word of pixel's cell; 0 when the cells have to be given up for
     // lack of memory.
     std::uint32_t BuildCell(Pixel pixel);
@@ -63,7 +58,7 @@ private:
     // entry; otherwise a list, its start in lists shifted left by 9 or'ed with
     // its length (1 ... 256). Block words hold lists only. The cells are
     // allocated zeroed, so only the pages of cells in use are ever touched.
-    std::unique_ptr<std::uint32_t[], FreeDeleter> cells;
+    ScratchArray<std::uint32_t> cells;
     std::uint32_t blocks[512] = {};
     std::vector<Pixel> lists;
 };

@@ -8,6 +8,7 @@
 #include "bitmap/image_limits.h"
 #include "bitmap/little_endian_fields.h"
 #include "bitmap/skip_bytes.h"
+#include "platform/scratch_array.h"
 
 namespace {
 
@@ -44,10 +45,6 @@ std::uint8_t Channel(std::uint16_t word, std::uint16_t mask, int shift) {
     return static_cast<std::uint8_t>(((word & mask) >> shift) * 8);
 }
 
-struct FreeDeleter {
-    void operator()(void* block) const { std::free(block); }
-};
-
 }  // namespace
 
 void ReadSixteenBitPixels(BMPImage& image, std::FILE* file, std::uint32_t compression,
@@ -67,8 +64,7 @@ void ReadSixteenBitPixels(BMPImage& image, std::FILE* file, std::uint32_t compre
     // word in place, so after the end every pixel repeats the last word read.
     const std::int32_t width = image.Width();
     const std::int32_t rowSize = *StoredRowSize(width, 16);
-    std::unique_ptr<std::uint8_t, FreeDeleter> buffer(
-        static_cast<std::uint8_t*>(std::malloc(static_cast<std::size_t>(rowSize))));
+    const ScratchArray<std::uint8_t> buffer = AllocateScratch<std::uint8_t>(static_cast<std::size_t>(rowSize));
     if (!buffer) {
         return;
     }
@@ -97,8 +93,7 @@ bool WriteSixteenBitPixels(const BMPImage& image, std::FILE* file) {
     const std::int32_t width = image.Width();
     const std::int32_t rowSize = *StoredRowSize(width, 16);
     // Zeroed once; the words never reach the pad bytes, which stay 0.
-    std::unique_ptr<std::uint8_t, FreeDeleter> buffer(
-        static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(rowSize), 1)));
+    const ScratchArray<std::uint8_t> buffer = AllocateZeroedScratch<std::uint8_t>(static_cast<std::size_t>(rowSize));
     if (!buffer) {
         return false;
     }

@@ -9,6 +9,7 @@
 
 #include "export/intensity_constants.h"
 #include "platform/pixel_allocation.h"
+#include "platform/scratch_array.h"
 
 namespace {
 
@@ -185,10 +186,6 @@ void PaintPixelLiteral(const BMPImage& source, BMPImage& destination, const Hist
     totals[chosen].WriteMean(destination.At(h, g));
 }
 
-struct FreeDeleter {
-    void operator()(void* block) const { std::free(block); }
-};
-
 struct BlockDeleter {
     void operator()(void* block) const { ReleaseBlock(block); }
 };
@@ -266,7 +263,7 @@ void HistogramPaint(const BMPImage& source, BMPImage& destination, const Histogr
     const std::size_t windowSize = static_cast<std::size_t>(2 * radius + 1) * static_cast<std::size_t>(2 * radius + 1);
     // A plane as large as the image: from the image allocator, for its huge pages.
     std::unique_ptr<std::uint8_t, BlockDeleter> bins(static_cast<std::uint8_t*>(AllocateBlock(pixels)));
-    std::unique_ptr<BinSet, FreeDeleter> sets(static_cast<BinSet*>(std::malloc((windowSize + 1) * sizeof(BinSet))));
+    const ScratchArray<BinSet> sets = AllocateScratch<BinSet>(windowSize + 1);
     if (width != destination.Width() || height != destination.Height() || !bins || !sets) {
         HistogramPaintLiteral(source, destination, settings);
         return;

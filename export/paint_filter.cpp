@@ -1,62 +1,15 @@
 #include "export/paint_filter.h"
 
 #include "bitmap/pixel_words.h"
-
-#include <bit>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
+#include "export/intensity_constants.h"
+#include "export/oil_paint.h"
+#include "platform/scratch_array.h"
 
 namespace {
 
 constexpr std::int32_t kRadius = 5;  // window of 11 x 11, frame of 5
 constexpr std::int32_t kWindow = 2 * kRadius + 1;
 constexpr std::int32_t kBins = 256;
-
-// The intensity of a sample is (R + G + B) times these three factors, in this
-// order, truncated. They are the exact doubles the filter has always used: the
-// double nearest 1/3, the single-precision 0.1 widened to double (not the
-// double nearest 0.1), and the double nearest 1/255.
-constexpr double kThird = std::bit_cast<double>(0x3FD5555555555555ULL);
-constexpr double kScale = std::bit_cast<double>(0x3FB99999A0000000ULL);
-constexpr double kInverse255 = std::bit_cast<double>(0x3F70101010101010ULL);
-
-std::int32_t Intensity(const Pixel& pixel) {
-    const double sum = static_cast<double>(pixel.Red + pixel.Green + pixel.Blue);
-    const auto intensity = static_cast<std::int32_t>(sum * kThird * kScale * kInverse255);
-    return intensity > kBins - 1 ? kBins - 1 : intensity;
-}
-
-void PaintPixelLiteral(const BMPImage& source, BMPImage& destination, std::int32_t h,
-                       std::int32_t g) {
-    std::int32_t count[kBins] = {};
-    std::int32_t redSum[kBins] = {};
-    std::int32_t greenSum[kBins] = {};
-    std::int32_t blueSum[kBins] = {};
-    for (std::int32_t dy = -kRadius; dy <= kRadius; ++dy) {
-        for (std::int32_t dx = -kRadius; dx <= kRadius; ++dx) {
-            const Pixel& sample = source.At(h + dx, g + dy);
-            const std::int32_t bin = Intensity(sample);
-            count[bin] += 1;
-            redSum[bin] += sample.Red;
-            greenSum[bin] += sample.Green;
-            blueSum[bin] += sample.Blue;
-        }
-    }
-    // Strictly greater: among equally populated bins the lowest one wins.
-    std::int32_t most = 0;
-    std::int32_t chosen = 0;
-    for (std::int32_t bin = 0; bin < kBins; ++bin) {
-        if (count[bin] > most) {
-            most = count[bin];
-            chosen = bin;
-        }
-    }
-    Pixel& out = destination.At(h, g);
-    out.Red = static_cast<std::uint8_t>(redSum[chosen] / most);
-    out.Green = static_cast<std::uint8_t>(greenSum[chosen] / most);
-    out.Blue = static_cast<std::uint8_t>(blueSum[chosen] / most);
-}
 
 // x / 121 for every window sum x in 0 ... 121 x 255 = 30855: the high half of
 // a 16 x 16-bit product, shifted right by 6. Vector units have that multiply
@@ -76,10 +29,6 @@ constexpr bool DivideBy121IsExact() {
     return true;
 }
 static_assert(DivideBy121IsExact());
-
-struct FreeDeleter {
-    void operator()(void* block) const { std::free(block); }
-};
 
 // Moves the column sums down one row: each lane gains the byte of the row
 // entering the window and loses that of the row leaving it. Sums are kept for
@@ -119,13 +68,9 @@ const std::uint8_t* Bytes(const Pixel* row) { return reinterpret_cast<const std:
 }  // namespace
 
 void PaintFilterLiteral(const BMPImage& source, BMPImage& destination) {
-    const std::int32_t width = source.Width();
-    const std::int32_t height = source.Height();
-    for (std::int32_t g = kRadius; g < height - kRadius; ++g) {
-        for (std::int32_t h = kRadius; h < width - kRadius; ++h) {
-            PaintPixelLiteral(source, destination, h, g);
-        }
-    }
+    // The general histogram filter with the module's constants: an 11 x 11
+    // window, 256 bins and the scale the module has always used.
+    HistogramPaintLiteral(source, destination, HistogramPaintSettings{kRadius, kBins, kModuleScale});
 }
 
 void PaintFilter(const BMPImage& source, BMPImage& destination) {
@@ -139,15 +84,14 @@ void PaintFilter(const BMPImage& source, BMPImage& destination) {
         return;  // no pixel lies inside the frame
     }
     // Why a plain mean is exact: R + G + B is at most 765, and
-    // 765 x kThird x kScale x kInverse255 is about 0.1, so every sample's
+    // 765 x kThird x kModuleScale x kInverse255 is about 0.1, so every sample's
     // intensity truncates to 0. All 121 samples share bin 0, the chosen bin
     // holds them all, and each channel is its window sum divided by 121.
     const std::size_t lanes = static_cast<std::size_t>(width) * 4;
-    std::unique_ptr<std::uint16_t, FreeDeleter> columnSums(
-        static_cast<std::uint16_t*>(std::calloc(lanes, sizeof(std::uint16_t))));
-    std::unique_ptr<std::uint8_t, FreeDeleter> means(static_cast<std::uint8_t*>(std::malloc(lanes)));
+    const ScratchArray<std::uint16_t> columnSums = AllocateZeroedScratch<std::uint16_t>(lanes);
+    const ScratchArray<std::uint8_t> means = AllocateScratch<std::uint8_t>(lanes);
     // Stands in for the row leaving the window while the first rows enter.
-    std::unique_ptr<std::uint8_t, FreeDeleter> zeros(static_cast<std::uint8_t*>(std::calloc(lanes, 1)));
+    const ScratchArray<std::uint8_t> zeros = AllocateZeroedScratch<std::uint8_t>(lanes);
     if (!columnSums || !means || !zeros) {
         PaintFilterLiteral(source, destination);
         return;

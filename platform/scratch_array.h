@@ -1,0 +1,29 @@
+#pragma once
+
+// Scratch arrays for row buffers and tables: taken from the C heap, released
+// when the owner goes, and null instead of an exception when the memory
+// cannot be had, so callers can fall back or report the failure.
+
+#include <cstddef>
+#include <cstdlib>
+#include <memory>
+
+struct FreeDeleter {
+    void operator()(void* block) const { std::free(block); }
+};
+
+template <typename T>
+using ScratchArray = std::unique_ptr<T[], FreeDeleter>;
+
+// count elements, uninitialised.
+template <typename T>
+ScratchArray<T> AllocateScratch(std::size_t count) {
+    return ScratchArray<T>(static_cast<T*>(std::malloc(count * sizeof(T))));
+}
+
+// count elements, all bytes zero. Large zeroed blocks come straight from the
+// kernel, so pages never touched cost nothing.
+template <typename T>
+ScratchArray<T> AllocateZeroedScratch(std::size_t count) {
+    return ScratchArray<T>(static_cast<T*>(std::calloc(count, sizeof(T))));
+}
