@@ -2,7 +2,8 @@
 # bench/compare.sh [BUILD_DIR]: times `florwash paint` end to end on a
 # 4000 x 3000 24-bit photo-like BMP file, side by side with `cp` of the same
 # file and, when ImageMagick is installed, `convert in.bmp -paint 5 out.bmp`
-# and a plain `convert in.bmp out.bmp`. Prints for each the wall time of its
+# and a plain `convert in.bmp out.bmp`; also the oil-paint effect,
+# `florwash paint --radius 5 --levels 256`. Prints for each the wall time of its
 # first run and the median and fastest of the runs after it, the ratios of the
 # medians, and each command's peak memory from /usr/bin/time -v.
 #
@@ -47,7 +48,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 "$maker" "$width" "$height" "$work/in.bmp"
 
-names=(florwash cp)
+names=(florwash florwash-oil cp)
 if [ -n "$convert" ]; then
     names+=(convert-paint convert)
 fi
@@ -56,6 +57,7 @@ fi
 command_for() {
     case $1 in
         florwash) command=("$florwash" paint "$work/in.bmp" "$work/out-florwash.bmp") ;;
+        florwash-oil) command=("$florwash" paint --radius 5 --levels 256 "$work/in.bmp" "$work/out-oil.bmp") ;;
         cp) command=(cp "$work/in.bmp" "$work/out-cp.bmp") ;;
         convert-paint) command=("$convert" "$work/in.bmp" -paint 5 "$work/out-paint.bmp") ;;
         convert) command=("$convert" "$work/in.bmp" "$work/out-convert.bmp") ;;
@@ -104,12 +106,13 @@ echo "${width} x ${height} 24-bit BMP ($(stat -c %s "$work/in.bmp") bytes); wall
     "then median and fastest of $reps more"
 [ -n "$convert" ] && echo "ImageMagick: $convert ($("$convert" -version | head -n 1 | sed 's/^Version: //'))"
 echo
-printf '| %-36s | %10s | %10s | %10s | %10s | %12s |\n' command "median s" "fastest s" "first s" "x cp" \
+printf '| %-38s | %10s | %10s | %10s | %10s | %12s |\n' command "median s" "fastest s" "first s" "x cp" \
     "peak MiB"
-echo "|--------------------------------------|-----------:|-----------:|-----------:|-----------:|-------------:|"
+echo "|----------------------------------------|-----------:|-----------:|-----------:|-----------:|-------------:|"
 for name in "${names[@]}"; do
     case $name in
         florwash) label="florwash paint in.bmp out.bmp" ;;
+        florwash-oil) label="florwash paint --radius 5 --levels 256" ;;
         cp) label="cp in.bmp out.bmp" ;;
         convert-paint) label="convert in.bmp -paint 5 out.bmp" ;;
         convert) label="convert in.bmp out.bmp" ;;
@@ -117,16 +120,18 @@ for name in "${names[@]}"; do
     fast=$(tr ' ' '\n' <<<"${times[$name]}" | grep . | fastest)
     ratio=$(awk -v a="${medians[$name]}" -v b="${medians[cp]}" 'BEGIN { printf "%.1f", a / b }')
     peak=${memory[$name]:+$(awk -v k="${memory[$name]}" 'BEGIN { printf "%.1f", k / 1024 }')}
-    printf '| %-36s | %10s | %10s | %10s | %10s | %12s |\n' "$label" "$(seconds "${medians[$name]}")" \
+    printf '| %-38s | %10s | %10s | %10s | %10s | %12s |\n' "$label" "$(seconds "${medians[$name]}")" \
         "$(seconds "$fast")" "$(seconds "${first[$name]}")" "$ratio" "${peak:-n/a}"
 done
 echo
 
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
 echo "florwash paint / cp: $(ratio "${medians[florwash]}" "${medians[cp]}") (target: at most 6)"
+echo "florwash paint --radius 5 --levels 256: $(seconds "${medians[florwash-oil]}") s (target: at most 0.5 s)"
 if [ -n "$convert" ]; then
     echo "convert -paint 5 / florwash paint: $(ratio "${medians[convert-paint]}" "${medians[florwash]}") (target: at least 50)"
     echo "convert / florwash paint: $(ratio "${medians[convert]}" "${medians[florwash]}")"
+    echo "convert -paint 5 / florwash oil paint: $(ratio "${medians[convert-paint]}" "${medians[florwash-oil]}") (target: about 20)"
 fi
 if [ -n "${memory[florwash]}" ]; then
     limit=$(((2 * 4 * pixels + 16 * 1024 * 1024) / 1024))
