@@ -34,13 +34,12 @@ LoadStatus CheckInfoHeader(const BITMAPINFOHEADER& info) {
     if (compression == kBiRle8 || compression == kBiRle4 || compression > kBiBitfields ||
         (compression == kBiBitfields && info.biBitCount != 16)) {
         status.error = LoadError::UnsupportedCompression;
-    } else if (!IsIndexedDepth(info.biBitCount) && info.biBitCount != 16 &&
-               info.biBitCount != 24 && info.biBitCount != 32) {
+    } else if (!IsIndexedDepth(info.biBitCount) && info.biBitCount != 16 && info.biBitCount != 24 &&
+               info.biBitCount != 32) {
         status.error = LoadError::UnsupportedBitDepth;
     } else if (info.biWidth <= 0 || info.biHeight <= 0) {
         status.error = LoadError::BadDimensions;
-    } else if (!PixelCountWithinLimit(info.biWidth, info.biHeight) ||
-               !StoredRowSize(info.biWidth, info.biBitCount)) {
+    } else if (!PixelCountWithinLimit(info.biWidth, info.biHeight) || !StoredRowSize(info.biWidth, info.biBitCount)) {
         status.error = LoadError::TooLarge;
     }
     return status;
@@ -48,8 +47,7 @@ LoadStatus CheckInfoHeader(const BITMAPINFOHEADER& info) {
 
 // Where the colour table starts (see ColorTableStart); the extra bytes of a
 // longer info header are passed over to reach it.
-std::int64_t PaletteStart(const BITMAPFILEHEADER& fileHeader, const BITMAPINFOHEADER& info,
-                          std::FILE* file) {
+std::int64_t PaletteStart(const BITMAPFILEHEADER& fileHeader, const BITMAPINFOHEADER& info, std::FILE* file) {
     const std::int64_t start = ColorTableStart(fileHeader, info);
     SkipBytes(file, start - kHeadersSize);
     return start;
@@ -124,12 +122,10 @@ LoadStatus BMPImage::LoadWithStatus(const char* path) {
         return reject(status);
     }
 
-    const std::int64_t colorTableStart =
-        HasPalette() ? PaletteStart(fileHeader, info, file.get()) : kHeadersSize;
+    const std::int64_t colorTableStart = HasPalette() ? PaletteStart(fileHeader, info, file.get()) : kHeadersSize;
     // The room before the rows, as the format's signed 32-bit difference: a
     // bfOffBits below the table start, or beyond 2^31, leaves no room at all.
-    const auto room = static_cast<std::int32_t>(fileHeader.bfOffBits -
-                                                static_cast<std::uint32_t>(colorTableStart));
+    const auto room = static_cast<std::int32_t>(fileHeader.bfOffBits - static_cast<std::uint32_t>(colorTableStart));
     std::int64_t gap = room;
     if (HasPalette()) {
         ReadPalette(room / 4, file.get());
@@ -181,7 +177,8 @@ std::int32_t BMPImage::DecodeStoredRows(std::FILE* file) {
     const std::int32_t rowSize = *StoredRowSize(width, bitDepth);
     const std::int32_t chunkRows = RowsPerTransfer(rowSize, height);
     const auto stride = static_cast<std::size_t>(rowSize);
-    const ScratchArray<std::uint8_t> buffer = AllocateScratch<std::uint8_t>(stride * static_cast<std::size_t>(chunkRows));
+    const ScratchArray<std::uint8_t> buffer =
+        AllocateScratch<std::uint8_t>(stride * static_cast<std::size_t>(chunkRows));
     if (!buffer) {
         return height;
     }
@@ -191,8 +188,7 @@ std::int32_t BMPImage::DecodeStoredRows(std::FILE* file) {
     std::int32_t row = height - 1;
     while (row >= 0) {
         const std::int32_t wanted = std::min(chunkRows, row + 1);
-        const std::size_t arrived =
-            std::fread(buffer.get(), stride, static_cast<std::size_t>(wanted), file);
+        const std::size_t arrived = std::fread(buffer.get(), stride, static_cast<std::size_t>(wanted), file);
         for (std::size_t i = 0; i < arrived; ++i, --row) {
             WhitenRows(row, row + 1);
             if (!(this->*decode)(buffer.get() + i * stride, rowSize, row)) {

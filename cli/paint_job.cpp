@@ -17,7 +17,8 @@ bool Paint(const BMPImage& source, BMPImage& destination, const PaintChoice& cho
         return PaintImage(source, destination);
     }
     return destination.SetDimensions(source.Width(), source.Height()) &&
-           OilPaint(source, destination, choice.radius.value_or(kDefaultRadius), choice.levels.value_or(kDefaultLevels));
+           OilPaint(source, destination, choice.radius.value_or(kDefaultRadius),
+                    choice.levels.value_or(kDefaultLevels));
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ constexpr std::int32_t kMaxBins = 256;
 constexpr std::int32_t kMaxSum = 3 * 255;
 
 bool ValidSettings(const HistogramPaintSettings& settings) {
-    return settings.radius >= 1 && settings.radius <= kMaxPaintRadius && settings.bins >= 1 && settings.bins <= kMaxBins && settings.scale >= 0 &&
-           std::isfinite(settings.scale);
+    return settings.radius >= 1 && settings.radius <= kMaxPaintRadius && settings.bins >= 1 &&
+           settings.bins <= kMaxBins && settings.scale >= 0 && std::isfinite(settings.scale);
 }
 
 // Bin of every possible R + G + B. The product is formed in the filter's fixed

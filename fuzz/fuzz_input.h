@@ -18,7 +18,9 @@ public:
         return static_cast<std::int32_t>(value);
     }
     // A value in 0 ... limit - 1.
-    std::int32_t Below(std::int32_t limit) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(Int32()) % static_cast<std::uint32_t>(limit)); }
+    std::int32_t Below(std::int32_t limit) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(Int32()) % static_cast<std::uint32_t>(limit));
+    }
 
 private:
     const std::uint8_t* next;

@@ -50,7 +50,8 @@ void Step(BMPImage& image, BMPImage& other, FuzzInput& input) {
                           size->width * size->height <= kLargestResample)) {
                 const bool resampled = Resample(image, mode, value);
                 Expect(resampled == size.has_value());
-                if (resampled) Expect(image.Width() == size->width && image.Height() == size->height && image.Depth() == 24);
+                if (resampled)
+                    Expect(image.Width() == size->width && image.Height() == size->height && image.Depth() == 24);
             }
             break;
         }
