@@ -3,6 +3,8 @@
 #include <atomic>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <string>
 #include <thread>
 
 #include "cli/progress.h"
@@ -46,8 +48,16 @@ int PaintBatch(const std::vector<std::string>& inputs, const std::string& output
     std::atomic<std::size_t> failed{0};
     auto work = [&] {
         for (std::size_t i = next++; i < inputs.size(); i = next++) {
-            const std::string output = (directory / std::filesystem::path(inputs[i]).filename()).string();
-            if (const auto problem = PaintFile(inputs[i], output, choice)) {
+            // An exception must not end a worker thread (and the program with
+            // it): it fails this file like any other problem.
+            std::optional<std::string> problem;
+            try {
+                const std::string output = (directory / std::filesystem::path(inputs[i]).filename()).string();
+                problem = PaintFile(inputs[i], output, choice);
+            } catch (const std::exception& exception) {
+                problem = "cannot paint '" + inputs[i] + "': " + exception.what();
+            }
+            if (problem) {
                 progress.Report(*problem);
                 ++failed;
             }
