@@ -1,14 +1,11 @@
 #include "export/oil_paint.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 #include "export/intensity_constants.h"
-#include "platform/pixel_allocation.h"
+#include "export/window_counts.h"
 #include "platform/scratch_array.h"
 
 namespace {
@@ -37,8 +34,8 @@ struct BinTable {
     std::uint8_t bin[kMaxSum + 1];
 };
 
-// A bin's sample count and colour sums, as 32-bit fields.
-struct alignas(16) WideTotal {
+// A bin's sample count and colour sums, for the reference.
+struct BinTotal {
     std::int32_t count;
     std::int32_t blue;
     std::int32_t green;
@@ -50,18 +47,6 @@ struct alignas(16) WideTotal {
         green += pixel.Green;
         red += pixel.Red;
     }
-    void Remove(const Pixel& pixel) {
-        count -= 1;
-        blue -= pixel.Blue;
-        green -= pixel.Green;
-        red -= pixel.Red;
-    }
-    void Exchange(const Pixel& leaving, const Pixel& entering) {
-        blue += entering.Blue - leaving.Blue;
-        green += entering.Green - leaving.Green;
-        red += entering.Red - leaving.Red;
-    }
-    std::int32_t Count() const { return count; }
     // The mean colour into Blue, Green and Red; Alpha is kept.
     void WriteMean(Pixel& out) const {
         out.Red = static_cast<std::uint8_t>(red / count);
@@ -70,104 +55,9 @@ struct alignas(16) WideTotal {
     }
 };
 
-// The same four values as 16-bit fields of one word, so a sample is a single
-// addition. Exact while a bin's sums stay below 2^16: windows of at most 257
-// samples (radius 7 and less), 257 x 255 = 65535. The fields never go
-// negative, so no borrow crosses from one to the next.
-struct PackedTotal {
-    std::uint64_t fields;  // count, blue, green, red from the low end
-
-    static std::uint64_t Sample(const Pixel& pixel) {
-        return 1 | std::uint64_t{pixel.Blue} << 16 | std::uint64_t{pixel.Green} << 32 | std::uint64_t{pixel.Red} << 48;
-    }
-    void Add(const Pixel& pixel) { fields += Sample(pixel); }
-    void Remove(const Pixel& pixel) { fields -= Sample(pixel); }
-    void Exchange(const Pixel& leaving, const Pixel& entering) { fields = fields - Sample(leaving) + Sample(entering); }
-    std::int32_t Count() const { return static_cast<std::int32_t>(fields & 0xFFFF); }
-    void WriteMean(Pixel& out) const {
-        // 32-bit divisions: a 64-bit one costs several times as much.
-        const auto count = static_cast<std::uint32_t>(fields & 0xFFFF);
-        out.Red = static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields >> 48) / count);
-        out.Green = static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields >> 32 & 0xFFFF) / count);
-        out.Blue = static_cast<std::uint8_t>(static_cast<std::uint32_t>(fields >> 16 & 0xFFFF) / count);
-    }
-};
-constexpr std::size_t kLargestPackedWindow = 257;
-
-// A set of bins, one bit each.
-struct BinSet {
-    std::uint64_t words[kMaxBins / 64];
-
-    void Insert(std::int32_t bin) { words[bin / 64] |= std::uint64_t{1} << (bin % 64); }
-    void Erase(std::int32_t bin) { words[bin / 64] &= ~(std::uint64_t{1} << (bin % 64)); }
-    bool Empty() const { return (words[0] | words[1] | words[2] | words[3]) == 0; }
-    std::int32_t Lowest() const {
-        std::int32_t word = 0;
-        while (words[word] == 0) ++word;
-        return word * 64 + std::countr_zero(words[word]);
-    }
-};
-
-// Counts and colour sums per bin of a window that slides along a row, with,
-// for every count c, the set of bins that hold exactly c samples. A sample
-// moves its bin from one set to the next, the largest count moves by at most
-// one, and the chosen bin is the lowest one in the set of the largest count:
-// constant time, whatever the number of bins.
-template <typename Total>
-class SlidingHistogram {
-public:
-    // sets has room for one set for each count from 0 to the window's size.
-    SlidingHistogram(std::int32_t binCount, BinSet* sets, std::size_t windowSize) : bins(binCount), byCount(sets) {
-        std::memset(byCount, 0, sizeof(BinSet) * (windowSize + 1));
-        Clear();
-    }
-
-    // Empties the window, returning every bin to count 0.
-    void Clear() {
-        std::memset(byCount + 1, 0, sizeof(BinSet) * static_cast<std::size_t>(highest));
-        for (std::int32_t bin = 0; bin < bins; ++bin) byCount[0].Insert(bin);
-        std::memset(totals, 0, sizeof totals);
-        most = 0;
-        highest = 0;
-    }
-
-    void Add(std::int32_t bin, const Pixel& pixel) {
-        const std::int32_t count = totals[bin].Count();
-        totals[bin].Add(pixel);
-        byCount[count].Erase(bin);
-        byCount[count + 1].Insert(bin);
-        most = std::max(most, count + 1);
-        highest = std::max(highest, most);
-    }
-
-    void Remove(std::int32_t bin, const Pixel& pixel) {
-        const std::int32_t count = totals[bin].Count();
-        totals[bin].Remove(pixel);
-        byCount[count].Erase(bin);
-        byCount[count - 1].Insert(bin);
-        // Without a branch: which way it goes is close to a coin toss.
-        most -= static_cast<std::int32_t>((count == most) & byCount[count].Empty());
-    }
-
-    // One sample of bin leaves and another of the same bin enters.
-    void Exchange(std::int32_t bin, const Pixel& leaving, const Pixel& entering) {
-        totals[bin].Exchange(leaving, entering);
-    }
-
-    // The lowest bin with the largest count, as a scan of all bins finds it.
-    const Total& Chosen() const { return totals[byCount[most].Lowest()]; }
-
-private:
-    std::int32_t bins;
-    BinSet* byCount;
-    Total totals[kMaxBins];
-    std::int32_t most = 0;     // the largest count
-    std::int32_t highest = 0;  // the largest count since the last Clear
-};
-
 void PaintPixelLiteral(const BMPImage& source, BMPImage& destination, const HistogramPaintSettings& settings,
                        const BinTable& binOf, std::int32_t h, std::int32_t g) {
-    WideTotal totals[kMaxBins] = {};
+    BinTotal totals[kMaxBins] = {};
     for (std::int32_t dy = -settings.radius; dy <= settings.radius; ++dy) {
         for (std::int32_t dx = -settings.radius; dx <= settings.radius; ++dx) {
             const Pixel& sample = source.At(h + dx, g + dy);
@@ -186,9 +76,6 @@ void PaintPixelLiteral(const BMPImage& source, BMPImage& destination, const Hist
     totals[chosen].WriteMean(destination.At(h, g));
 }
 
-struct BlockDeleter {
-    void operator()(void* block) const { ReleaseBlock(block); }
-};
 
 }  // namespace
 
@@ -206,79 +93,224 @@ void HistogramPaintLiteral(const BMPImage& source, BMPImage& destination, const 
 
 namespace {
 
-// The window's rows as plain pointers, so the inner loop reads no member of
-// the image (its stores to the totals could otherwise force reloads).
-struct WindowRows {
-    const Pixel* pixels[2 * kMaxPaintRadius + 1];
-    const std::uint8_t* bins[2 * kMaxPaintRadius + 1];
+// A source pixel's Blue, Red and Green in 16-bit lanes of one word, so that
+// colour sums are additions of whole words.
+using SampleWord = std::uint64_t;
+
+SampleWord MakeSampleWord(const Pixel& pixel) {
+    return std::uint64_t{pixel.Blue} | std::uint64_t{pixel.Red} << 16 | std::uint64_t{pixel.Green} << 32;
+}
+std::uint32_t Lane(std::uint64_t word, int lane) { return static_cast<std::uint32_t>(word >> (16 * lane) & 0xFFFF); }
+
+// A column's sums hold at most 101 samples, 101 x 255 < 2^16, so the lanes
+// of their words stay exact, and never go negative: no carry or borrow
+// crosses from one lane into the next.
+static_assert((2 * kMaxPaintRadius + 1) * 255 < 1 << 16);
+
+// The colour sums of one bin over the window's columns, from the columns'
+// sums. The words add up as they are while a bin holds at most 257 samples,
+// 257 x 255 = 65535.
+struct PackedSums {
+    std::uint64_t lanes;
+
+    static PackedSums OfColumns(const SampleWord* columns, std::int32_t count) {
+        std::uint64_t total = 0;
+        for (std::int32_t column = 0; column < count; ++column) total += columns[column];
+        return {total};
+    }
+    std::uint32_t Blue() const { return Lane(lanes, 0); }
+    std::uint32_t Red() const { return Lane(lanes, 1); }
+    std::uint32_t Green() const { return Lane(lanes, 2); }
 };
 
-template <typename Total>
-void SlideAlongRows(const BMPImage& source, BMPImage& destination, const std::uint8_t* bins, std::int32_t binCount,
-                    std::int32_t radius, BinSet* sets, std::size_t windowSize) {
-    const std::int32_t width = source.Width();
-    const std::int32_t height = source.Height();
-    const std::int32_t span = 2 * radius + 1;
-    SlidingHistogram<Total> histogram(binCount, sets, windowSize);
-    WindowRows window;
-    for (std::int32_t g = radius; g < height - radius; ++g) {
-        for (std::int32_t i = 0; i < span; ++i) {
-            window.pixels[i] = source.Row(g - radius + i);
-            window.bins[i] = bins + static_cast<std::size_t>(g - radius + i) * static_cast<std::size_t>(width);
+// For larger windows: the lanes spread to 32 bits before they add up, Blue
+// and Green in one word, Red in another.
+struct WideSums {
+    std::uint64_t blueGreen;
+    std::uint64_t red;
+
+    static WideSums OfColumns(const SampleWord* columns, std::int32_t count) {
+        WideSums total{0, 0};
+        for (std::int32_t column = 0; column < count; ++column) {
+            total.blueGreen += columns[column] & 0x0000FFFF'0000FFFF;
+            total.red += columns[column] >> 16 & 0xFFFF;
         }
-        histogram.Clear();
-        for (std::int32_t i = 0; i < span; ++i) {
-            for (std::int32_t x = 0; x < span; ++x) histogram.Add(window.bins[i][x], window.pixels[i][x]);
+        return total;
+    }
+    std::uint32_t Blue() const { return static_cast<std::uint32_t>(blueGreen); }
+    std::uint32_t Red() const { return static_cast<std::uint32_t>(red); }
+    std::uint32_t Green() const { return static_cast<std::uint32_t>(blueGreen >> 32); }
+};
+
+// Division by a count of 1 ... 255 as a multiplication: with m = ceil(2^24 / d)
+// = (2^24 + e) / d, 0 <= e < d, and n = q d + r below 2^16,
+// n m / 2^24 = q + (r + n e / 2^24) / d, where n e / 2^24 < 1, so the floor
+// is q.
+struct ByteReciprocals {
+    std::uint32_t of[256];
+
+    constexpr ByteReciprocals() : of{} {
+        for (std::uint32_t count = 1; count < 256; ++count) of[count] = ((1u << 24) + count - 1) / count;
+    }
+};
+constexpr ByteReciprocals kByteReciprocals;
+
+template <typename Count>
+std::uint8_t Mean(std::uint32_t sum, std::uint32_t count) {
+    if constexpr (sizeof(Count) == 1) {
+        return static_cast<std::uint8_t>(std::uint64_t{sum} * kByteReciprocals.of[count] >> 24);
+    } else {
+        return static_cast<std::uint8_t>(sum / count);
+    }
+}
+
+// The image is painted in strips of at most this many source columns, each
+// overlapping the next by 2 radius, so the per-column state below stays
+// within a few megabytes whatever the image's width.
+constexpr std::int32_t kStripColumns = 1024;
+
+// A strip: source columns first ... first + width - 1.
+struct Strip {
+    std::int32_t first;
+    std::int32_t width;
+};
+
+// For every column of a strip, the counts and colour sums of its bins over
+// the window's rows. Moving down a row is one removal and one addition per
+// column; moving right adds one column's counts to the window's and takes
+// another's away, a few vector operations whatever the radius. The sums are
+// kept bin by bin, so one bin's sums over the window's columns lie side by
+// side.
+class ColumnHistograms {
+public:
+    // Room for strips of up to widest columns.
+    ColumnHistograms(const HistogramPaintSettings& settings, std::int32_t groups, std::int32_t widest)
+        : binOf(settings),
+          bins(static_cast<std::size_t>(groups) * kBinGroup),
+          counts(AllocateZeroedAlignedScratch<std::uint8_t>(static_cast<std::size_t>(widest) * bins, kCountAlignment)),
+          sums(AllocateZeroedScratch<SampleWord>(static_cast<std::size_t>(widest) * bins)) {}
+
+    bool Allocated() const { return counts && sums; }
+
+    // Starts over on a new strip.
+    void Clear(const Strip& strip) {
+        columns = static_cast<std::size_t>(strip.width);
+        first = strip.first;
+        std::memset(counts.get(), 0, columns * bins);
+        std::memset(sums.get(), 0, columns * bins * sizeof(SampleWord));
+    }
+    void AddRow(const Pixel* row) { Update(row, +1); }
+    void RemoveRow(const Pixel* row) { Update(row, -1); }
+
+    const std::uint8_t* Counts(std::int32_t column) const {
+        return counts.get() + static_cast<std::size_t>(column) * bins;
+    }
+    const SampleWord* Sums(std::int32_t bin, std::int32_t column) const {
+        return sums.get() + static_cast<std::size_t>(bin) * columns + static_cast<std::size_t>(column);
+    }
+
+private:
+    // Adding and removing are the same steps with the sign flipped: the
+    // arithmetic wraps, and the counts and sums never leave their range.
+    void Update(const Pixel* row, int sign) {
+        const Pixel* in = row + first;
+        const auto step = static_cast<std::uint8_t>(sign);
+        const auto words = static_cast<std::uint64_t>(static_cast<std::int64_t>(sign));
+        for (std::size_t column = 0; column < columns; ++column) {
+            const std::uint8_t bin = binOf(in[column]);
+            counts[column * bins + bin] = static_cast<std::uint8_t>(counts[column * bins + bin] + step);
+            sums[bin * columns + column] += words * MakeSampleWord(in[column]);
         }
-        Pixel* out = destination.Row(g);
-        histogram.Chosen().WriteMean(out[radius]);
+    }
+
+    const BinTable binOf;
+    std::size_t bins;
+    ScratchArray<std::uint8_t> counts;
+    ScratchArray<SampleWord> sums;
+    std::size_t columns = 0;
+    std::int32_t first = 0;
+};
+
+// A column of zero counts, to build a window up from nothing.
+alignas(kCountAlignment) constexpr std::uint8_t kNoCounts[kMaxBinGroups * kBinGroup] = {};
+
+// The output pixels of one row of a strip, from its column histograms.
+template <typename Count, typename Sums>
+class RowSweep {
+public:
+    RowSweep(std::int32_t windowRadius, std::int32_t binGroups) : radius(windowRadius), groups(binGroups) {}
+
+    // out is the destination row, at the strip's first column.
+    void Paint(const ColumnHistograms& columns, std::int32_t width, Pixel* out) {
+        const std::int32_t span = 2 * radius + 1;
+        std::memset(counts, 0, sizeof counts);
+        std::int32_t fullest = 0;
+        for (std::int32_t x = 0; x < span; ++x) fullest = SlideWindowCounts(counts, columns.Counts(x), kNoCounts, groups);
+        WriteMean(columns, fullest, radius, out[radius]);
         for (std::int32_t h = radius + 1; h < width - radius; ++h) {
-            const std::int32_t leaving = h - radius - 1;
-            const std::int32_t entering = h + radius;
-            // Removing first keeps every count within the window's size.
-            // When both samples of a row share a bin, only its sums change.
-            for (std::int32_t i = 0; i < span; ++i) {
-                const std::int32_t leavingBin = window.bins[i][leaving];
-                const std::int32_t enteringBin = window.bins[i][entering];
-                if (leavingBin == enteringBin) {
-                    histogram.Exchange(leavingBin, window.pixels[i][leaving], window.pixels[i][entering]);
-                } else {
-                    histogram.Remove(leavingBin, window.pixels[i][leaving]);
-                    histogram.Add(enteringBin, window.pixels[i][entering]);
-                }
-            }
-            histogram.Chosen().WriteMean(out[h]);
+            fullest = SlideWindowCounts(counts, columns.Counts(h + radius), columns.Counts(h - radius - 1), groups);
+            WriteMean(columns, fullest, h, out[h]);
         }
+    }
+
+private:
+    // The mean colour of bin in the window around column h into Blue, Green
+    // and Red; Alpha is kept.
+    void WriteMean(const ColumnHistograms& columns, std::int32_t bin, std::int32_t h, Pixel& out) const {
+        const std::uint32_t count = counts[bin];
+        const Sums sums = Sums::OfColumns(columns.Sums(bin, h - radius), 2 * radius + 1);
+        out.Red = Mean<Count>(sums.Red(), count);
+        out.Green = Mean<Count>(sums.Green(), count);
+        out.Blue = Mean<Count>(sums.Blue(), count);
+    }
+
+    std::int32_t radius;
+    std::int32_t groups;
+    alignas(kCountAlignment) Count counts[kMaxBinGroups * kBinGroup];
+};
+
+template <typename Count, typename Sums>
+void PaintStrip(const BMPImage& source, BMPImage& destination, ColumnHistograms& columns, const Strip& strip,
+                std::int32_t radius, std::int32_t groups) {
+    RowSweep<Count, Sums> sweep(radius, groups);
+    columns.Clear(strip);
+    for (std::int32_t row = 0; row < 2 * radius; ++row) columns.AddRow(source.Row(row));
+    for (std::int32_t g = radius; g < source.Height() - radius; ++g) {
+        if (g > radius) columns.RemoveRow(source.Row(g - radius - 1));
+        columns.AddRow(source.Row(g + radius));
+        sweep.Paint(columns, strip.width, destination.Row(g) + strip.first);
+    }
+}
+
+template <typename Count, typename Sums>
+void PaintStrips(const BMPImage& source, BMPImage& destination, ColumnHistograms& columns, std::int32_t radius,
+                 std::int32_t groups) {
+    for (Strip strip{0, 0};; strip.first += strip.width - 2 * radius) {
+        strip.width = std::min(kStripColumns, source.Width() - strip.first);
+        PaintStrip<Count, Sums>(source, destination, columns, strip, radius, groups);
+        if (strip.first + strip.width == source.Width()) return;
     }
 }
 
 }  // namespace
 
 void HistogramPaint(const BMPImage& source, BMPImage& destination, const HistogramPaintSettings& settings) {
-    const std::int32_t width = source.Width();
-    const std::int32_t height = source.Height();
     const std::int32_t radius = settings.radius;
-    if (!ValidSettings(settings) || width <= 2 * radius || height <= 2 * radius) return;
-    const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    const std::size_t windowSize = static_cast<std::size_t>(2 * radius + 1) * static_cast<std::size_t>(2 * radius + 1);
-    // A plane as large as the image: from the image allocator, for its huge pages.
-    std::unique_ptr<std::uint8_t, BlockDeleter> bins(static_cast<std::uint8_t*>(AllocateBlock(pixels)));
-    const ScratchArray<BinSet> sets = AllocateScratch<BinSet>(windowSize + 1);
-    if (width != destination.Width() || height != destination.Height() || !bins || !sets) {
+    if (!ValidSettings(settings) || source.Width() <= 2 * radius || source.Height() <= 2 * radius) return;
+    const std::int32_t groups = (settings.bins + kBinGroup - 1) / kBinGroup;
+    ColumnHistograms columns(settings, groups, std::min(source.Width(), kStripColumns));
+    if (source.Width() != destination.Width() || source.Height() != destination.Height() || !columns.Allocated()) {
         HistogramPaintLiteral(source, destination, settings);
         return;
     }
-    // Each pixel's bin, once, so sliding the window costs no arithmetic.
-    const BinTable binOf(settings);
-    for (std::int32_t row = 0; row < height; ++row) {
-        const Pixel* in = source.Row(row);
-        std::uint8_t* out = bins.get() + static_cast<std::size_t>(row) * width;
-        for (std::int32_t column = 0; column < width; ++column) out[column] = binOf(in[column]);
-    }
-    if (windowSize <= kLargestPackedWindow) {
-        SlideAlongRows<PackedTotal>(source, destination, bins.get(), settings.bins, radius, sets.get(), windowSize);
+    const std::int32_t windowSize = (2 * radius + 1) * (2 * radius + 1);
+    // Byte counts, packed sums and the reciprocals all hold windows of up to
+    // 255 samples; 16-bit counts hold the largest, 101 x 101.
+    static_assert((2 * kMaxPaintRadius + 1) * (2 * kMaxPaintRadius + 1) < 1 << 15);
+    if (windowSize <= 255) {
+        PaintStrips<std::uint8_t, PackedSums>(source, destination, columns, radius, groups);
     } else {
-        SlideAlongRows<WideTotal>(source, destination, bins.get(), settings.bins, radius, sets.get(), windowSize);
+        PaintStrips<std::uint16_t, WideSums>(source, destination, columns, radius, groups);
     }
 }
 

@@ -29,7 +29,9 @@ struct HistogramPaintSettings {
     double scale;
 };
 
-// A sliding histogram along each row, O(radius) per pixel.
+// Histograms of each column that slide down the image and a window histogram
+// that slides along each row: a few vector operations and 2 radius + 1
+// additions per pixel.
 void HistogramPaint(const BMPImage& source, BMPImage& destination, const HistogramPaintSettings& settings);
 // The same bytes, a fresh histogram for every pixel: the reference.
 void HistogramPaintLiteral(const BMPImage& source, BMPImage& destination, const HistogramPaintSettings& settings);

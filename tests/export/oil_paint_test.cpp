@@ -50,6 +50,28 @@ TEST(OilPaint, SlidingHistogramWritesExactlyWhatAFreshHistogramWrites) {
     }
 }
 
+// Windows over 255 samples take 16-bit counts and wide sums; images wider
+// than a strip are painted strip by strip, and the seams must not show.
+TEST(OilPaint, WideWindowsAndWideImagesMatchTheReference) {
+    struct Case {
+        std::int32_t radius, levels, width, height;
+    };
+    for (const Case& c : {Case{8, 256, 40, 30}, Case{12, 64, 61, 27}, Case{3, 256, 2100, 9}, Case{50, 256, 1130, 102},
+                          Case{1, 2, 1025, 3}}) {
+        SCOPED_TRACE(testing::Message() << "radius " << c.radius << ", levels " << c.levels << ", " << c.width << " x "
+                                        << c.height);
+        BMPImage source, fast, literal;
+        ASSERT_TRUE(source.SetDimensions(c.width, c.height));
+        FillPhotoLike(source, 8);
+        ASSERT_TRUE(fast.SetDimensions(c.width, c.height));
+        ASSERT_TRUE(literal.SetDimensions(c.width, c.height));
+        const HistogramPaintSettings settings{c.radius, c.levels, static_cast<double>(c.levels - 1)};
+        HistogramPaint(source, fast, settings);
+        HistogramPaintLiteral(source, literal, settings);
+        ASSERT_TRUE(SamePixels(fast, literal));
+    }
+}
+
 TEST(OilPaint, WithTheModuleScaleItIsThePaintFilter) {
     for (std::uint32_t seed : {0u, 3u}) {
         BMPImage source, histogram, module;
