@@ -67,6 +67,14 @@ bool BMPImage::ReplacePixels(std::int32_t newWidth, std::int32_t newHeight) {
         return false;
     }
     const auto count = static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight);
+    // The same number of pixels keeps the block: a program painting many
+    // files of one size then allocates, and the kernel clears, no memory per
+    // file.
+    if (count > 1 && count == static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
+        width = newWidth;
+        height = newHeight;
+        return true;
+    }
     Pixel* fresh = &singlePixel;
     if (count > 1) {
         fresh = static_cast<Pixel*>(AllocateBlock(count * sizeof(Pixel)));

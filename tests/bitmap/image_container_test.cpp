@@ -162,6 +162,17 @@ TEST(ImageContainer, SetDimensionsWhitensAndRefusesBadSizes) {
         for (std::int32_t column = 0; column < 4; ++column) EXPECT_EQ(image.At(column, row), kWhite);
     EXPECT_EQ(image.Depth(), 4);
     EXPECT_EQ(image.PaletteColor(2), Rgb(1, 2, 3));
+
+    // The same number of pixels in another shape keeps the block: the rows
+    // must follow the new width, all white.
+    image.At(3, 2) = Pixel{1, 1, 1, 1};
+    ASSERT_TRUE(image.SetDimensions(2, 6));
+    EXPECT_EQ(image.Width(), 2);
+    EXPECT_EQ(image.Height(), 6);
+    for (std::int32_t row = 0; row < 6; ++row) {
+        EXPECT_EQ(image.Row(row), image.Row(0) + 2 * row);
+        for (std::int32_t column = 0; column < 2; ++column) EXPECT_EQ(image.At(column, row), kWhite);
+    }
 }
 
 }  // namespace
