@@ -47,13 +47,14 @@ int PaintBatch(const std::vector<std::string>& inputs, const std::string& output
     std::atomic<std::size_t> next{0};
     std::atomic<std::size_t> failed{0};
     auto work = [&] {
+        PaintImages images;
         for (std::size_t i = next++; i < inputs.size(); i = next++) {
             // An exception must not end a worker thread (and the program with
             // it): it fails this file like any other problem.
             std::optional<std::string> problem;
             try {
                 const std::string output = (directory / std::filesystem::path(inputs[i]).filename()).string();
-                problem = PaintFile(inputs[i], output, choice);
+                problem = PaintFile(inputs[i], output, choice, images);
             } catch (const std::exception& exception) {
                 problem = "cannot paint '" + inputs[i] + "': " + exception.what();
             }

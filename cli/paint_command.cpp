@@ -31,7 +31,8 @@ int RunPaint(const PaintOptions& options) {
         ReportError("paint takes IN and OUT, or --output-dir DIR and the files to paint (see florwash paint --help)");
         return 2;
     }
-    if (const auto problem = PaintFile(options.files[0], options.files[1], options.choice)) {
+    PaintImages images;
+    if (const auto problem = PaintFile(options.files[0], options.files[1], options.choice, images)) {
         ReportError(*problem);
         return 1;
     }

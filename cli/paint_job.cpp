@@ -23,14 +23,13 @@ bool Paint(const BMPImage& source, BMPImage& destination, const PaintChoice& cho
 
 }  // namespace
 
-std::optional<std::string> PaintFile(const std::string& input, const std::string& output, const PaintChoice& choice) {
-    BMPImage source;
-    if (auto problem = LoadProblem(source, input)) {
+std::optional<std::string> PaintFile(const std::string& input, const std::string& output, const PaintChoice& choice,
+                                     PaintImages& images) {
+    if (auto problem = LoadProblem(images.source, input)) {
         return problem;
     }
-    BMPImage destination;
-    if (!Paint(source, destination, choice)) {
+    if (!Paint(images.source, images.destination, choice)) {
         return CannotWrite(output, "not enough memory for the painted image");
     }
-    return SaveProblem(destination, output);
+    return SaveProblem(images.destination, output);
 }
