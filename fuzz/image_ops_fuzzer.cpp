@@ -1,7 +1,9 @@
 // Scripts of image operations on small images: resampling with any mode and
 // value, region copies with any bounds (between two images and within one),
-// depth and size changes, pixel access and copies. After each step the
-// image must still be a valid image.
+// depth and size changes, pixel access and copies, and the oil-paint filter
+// with any radius, number of bins and scale, which must write exactly what
+// its literal reference writes. After each step the image must still be a
+// valid image.
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include "bitmap/utilities/region_copy.h"
 #include "bitmap/utilities/resample.h"
 #include "bitmap/utilities/resample_size.h"
+#include "export/oil_paint.h"
 #include "fuzz_input.h"
 
 namespace {
@@ -40,8 +43,20 @@ void Fill(BMPImage& image, FuzzInput& input) {
         for (std::int32_t column = 0; column < image.Width(); ++column) image.At(column, row) = AnyPixel(input);
 }
 
+void PaintBothWays(const BMPImage& image, FuzzInput& input) {
+    const HistogramPaintSettings settings{input.Below(kLargestSide / 2) + 1, input.Below(kMaxPaintLevels) + 1,
+                                          input.Int32() / 65536.0};
+    BMPImage fast, literal;
+    Expect(fast.SetDimensions(image.Width(), image.Height()) && literal.SetDimensions(image.Width(), image.Height()));
+    HistogramPaint(image, fast, settings);
+    HistogramPaintLiteral(image, literal, settings);
+    for (std::int32_t row = 0; row < image.Height(); ++row)
+        for (std::int32_t column = 0; column < image.Width(); ++column)
+            Expect(fast.At(column, row) == literal.At(column, row));
+}
+
 void Step(BMPImage& image, BMPImage& other, FuzzInput& input) {
-    switch (input.Below(8)) {
+    switch (input.Below(9)) {
         case 0: {
             const char mode = static_cast<char>(input.Byte());
             const std::int32_t value = input.Int32();
@@ -87,6 +102,9 @@ void Step(BMPImage& image, BMPImage& other, FuzzInput& input) {
         }
         case 6:
             CopyPixelKeyed(other, input.Int32(), input.Int32(), image, input.Int32(), input.Int32(), AnyPixel(input));
+            break;
+        case 7:
+            PaintBothWays(image, input);
             break;
         default: {
             BMPImage copy(image);

@@ -24,6 +24,15 @@ done
 # Image operation scripts: a depth, two sizes, pixels, then steps. These seeds
 # are short byte strings that select each kind of step at least once.
 mkdir -p corpus/image_ops
-for step in 0 1 2 3 4 5 6 7; do
+for step in 0 1 2 3 4 5 6 7 8; do
     printf "\x00\x00\x00\x18\x00\x00\x00\x07\x00\x00\x00\x05\x00\x00\x00\x03\x00\x00\x00\x02\x00\x00\x00\x0$step\x50\x00\x00\x00\x32" > "corpus/image_ops/step-$step"
 done
+
+# The oil-paint step on a 12 x 10 picture of varied pixels: radius 3 with 16
+# bins and scale 15, then radius 1 with 256 bins and scale 255.
+{
+    printf '\x00\x00\x00\x18\x00\x00\x00\x0b\x00\x00\x00\x09\x00\x00\x00\x00\x00\x00\x00\x00'
+    for i in $(seq 0 483); do printf "\\$(printf '%03o' $(((i * 37 + i / 48 * 11) % 256)))"; done
+    printf '\x00\x00\x00\x07\x00\x00\x00\x02\x00\x00\x00\x0f\x00\x0f\x00\x00'
+    printf '\x00\x00\x00\x07\x00\x00\x00\x00\x00\x00\x00\xff\x00\xff\x00\x00'
+} > corpus/image_ops/oil-paint-steps
