@@ -1,6 +1,7 @@
 // PaintFilter (running sums) against PaintFilterLiteral (the histogram as
-// written), and the oil-paint effect at a few settings, on photo-like images. Items are source pixels, so items_per_second
-// compares the two per pixel even where the literal one runs on fewer.
+// written), and the oil-paint effect at a few settings, on photo-like images.
+// Items are source pixels, so items_per_second compares the filters per pixel
+// even where the literal one runs on fewer.
 
 #include <benchmark/benchmark.h>
 

@@ -76,7 +76,6 @@ void PaintPixelLiteral(const BMPImage& source, BMPImage& destination, const Hist
     totals[chosen].WriteMean(destination.At(h, g));
 }
 
-
 }  // namespace
 
 void HistogramPaintLiteral(const BMPImage& source, BMPImage& destination, const HistogramPaintSettings& settings) {
@@ -245,7 +244,8 @@ public:
         const std::int32_t span = 2 * radius + 1;
         std::memset(counts, 0, sizeof counts);
         std::int32_t fullest = 0;
-        for (std::int32_t x = 0; x < span; ++x) fullest = SlideWindowCounts(counts, columns.Counts(x), kNoCounts, groups);
+        for (std::int32_t x = 0; x < span; ++x)
+            fullest = SlideWindowCounts(counts, columns.Counts(x), kNoCounts, groups);
         WriteMean(columns, fullest, radius, out[radius]);
         for (std::int32_t h = radius + 1; h < width - radius; ++h) {
             fullest = SlideWindowCounts(counts, columns.Counts(h + radius), columns.Counts(h - radius - 1), groups);

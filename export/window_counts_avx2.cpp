@@ -49,10 +49,11 @@ struct WordLanes {
 
     static Block Zero() { return {_mm256_setzero_si256(), _mm256_setzero_si256()}; }
     static Block Slide(Count* window, const std::uint8_t* entering, const std::uint8_t* leaving) {
-        const Block counts{_mm256_sub_epi16(_mm256_add_epi16(Load(window), _mm256_cvtepu8_epi16(Load128(entering))),
-                                            _mm256_cvtepu8_epi16(Load128(leaving))),
-                           _mm256_sub_epi16(_mm256_add_epi16(Load(window + 16), _mm256_cvtepu8_epi16(Load128(entering + 16))),
-                                            _mm256_cvtepu8_epi16(Load128(leaving + 16)))};
+        const Block counts{
+            _mm256_sub_epi16(_mm256_add_epi16(Load(window), _mm256_cvtepu8_epi16(Load128(entering))),
+                             _mm256_cvtepu8_epi16(Load128(leaving))),
+            _mm256_sub_epi16(_mm256_add_epi16(Load(window + 16), _mm256_cvtepu8_epi16(Load128(entering + 16))),
+                             _mm256_cvtepu8_epi16(Load128(leaving + 16)))};
         Store(window, counts.low);
         Store(window + 16, counts.high);
         return counts;
@@ -67,8 +68,8 @@ struct WordLanes {
     // Packing works within 128-bit halves; the permutation puts the 32 byte
     // masks back in bin order.
     static std::uint64_t EqualBits(Block counts, Block largest) {
-        const __m256i packed =
-            _mm256_packs_epi16(_mm256_cmpeq_epi16(counts.low, largest.low), _mm256_cmpeq_epi16(counts.high, largest.high));
+        const __m256i packed = _mm256_packs_epi16(_mm256_cmpeq_epi16(counts.low, largest.low),
+                                                  _mm256_cmpeq_epi16(counts.high, largest.high));
         return Bits(_mm256_movemask_epi8(_mm256_permute4x64_epi64(packed, _MM_SHUFFLE(3, 1, 2, 0))));
     }
 };

@@ -11,8 +11,8 @@ namespace {
 __m128i SpreadLargestBytes(__m128i value) {
     value = _mm_max_epu8(value, _mm_shuffle_epi32(value, _MM_SHUFFLE(1, 0, 3, 2)));
     value = _mm_max_epu8(value, _mm_shuffle_epi32(value, _MM_SHUFFLE(2, 3, 0, 1)));
-    value = _mm_max_epu8(value, _mm_shufflehi_epi16(_mm_shufflelo_epi16(value, _MM_SHUFFLE(2, 3, 0, 1)),
-                                                    _MM_SHUFFLE(2, 3, 0, 1)));
+    value = _mm_max_epu8(
+        value, _mm_shufflehi_epi16(_mm_shufflelo_epi16(value, _MM_SHUFFLE(2, 3, 0, 1)), _MM_SHUFFLE(2, 3, 0, 1)));
     return _mm_max_epu8(value, _mm_or_si128(_mm_slli_epi16(value, 8), _mm_srli_epi16(value, 8)));
 }
 
@@ -20,8 +20,8 @@ __m128i SpreadLargestBytes(__m128i value) {
 __m128i SpreadLargestWords(__m128i value) {
     value = _mm_max_epi16(value, _mm_shuffle_epi32(value, _MM_SHUFFLE(1, 0, 3, 2)));
     value = _mm_max_epi16(value, _mm_shuffle_epi32(value, _MM_SHUFFLE(2, 3, 0, 1)));
-    return _mm_max_epi16(value, _mm_shufflehi_epi16(_mm_shufflelo_epi16(value, _MM_SHUFFLE(2, 3, 0, 1)),
-                                                    _MM_SHUFFLE(2, 3, 0, 1)));
+    return _mm_max_epi16(
+        value, _mm_shufflehi_epi16(_mm_shufflelo_epi16(value, _MM_SHUFFLE(2, 3, 0, 1)), _MM_SHUFFLE(2, 3, 0, 1)));
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ void FillPhotoLike(BMPImage& image, std::uint32_t seed) {
 TEST(OilPaint, SlidingHistogramWritesExactlyWhatAFreshHistogramWrites) {
     for (std::int32_t radius : {1, 2, 5, 7}) {
         for (std::int32_t levels : {2, 16, 256}) {
-            for (auto [width, height] : {std::pair{2 * radius + 1, 2 * radius + 1}, {2 * radius + 2, 3 * radius}, {37, 29}}) {
+            for (auto [width, height] :
+                 {std::pair{2 * radius + 1, 2 * radius + 1}, {2 * radius + 2, 3 * radius}, {37, 29}}) {
                 for (std::uint32_t seed : {0u, 5u}) {
                     SCOPED_TRACE(testing::Message() << "radius " << radius << ", levels " << levels << ", " << width
                                                     << " x " << height << ", seed " << seed);
