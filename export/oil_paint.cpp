@@ -186,12 +186,13 @@ public:
     ColumnHistograms(const HistogramPaintSettings& settings, std::int32_t groups, std::int32_t widest)
         : binOf(settings),
           bins(static_cast<std::size_t>(groups) * kBinGroup),
-          counts(AllocateZeroedAlignedScratch<std::uint8_t>(static_cast<std::size_t>(widest) * bins, kCountAlignment)),
-          sums(AllocateZeroedScratch<SampleWord>(static_cast<std::size_t>(widest) * bins)) {}
+          counts(AllocateAlignedScratch<std::uint8_t>(static_cast<std::size_t>(widest) * bins, kCountAlignment)),
+          sums(AllocateScratch<SampleWord>(static_cast<std::size_t>(widest) * bins)) {}
 
     bool Allocated() const { return counts && sums; }
 
-    // Starts over on a new strip.
+    // Starts over on a new strip: its columns' counts and sums are zeroed here
+    // (what lies beyond them is never read).
     void Clear(const Strip& strip) {
         columns = static_cast<std::size_t>(strip.width);
         first = strip.first;

@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 struct FreeDeleter {
@@ -29,12 +28,10 @@ ScratchArray<T> AllocateZeroedScratch(std::size_t count) {
     return ScratchArray<T>(static_cast<T*>(std::calloc(count, sizeof(T))));
 }
 
-// count elements, all bytes zero, the first at a multiple of alignment (a
+// count elements, uninitialised, the first at a multiple of alignment (a
 // power of two, at most a page), for vector loads and stores.
 template <typename T>
-ScratchArray<T> AllocateZeroedAlignedScratch(std::size_t count, std::size_t alignment) {
+ScratchArray<T> AllocateAlignedScratch(std::size_t count, std::size_t alignment) {
     const std::size_t size = (count * sizeof(T) + alignment - 1) / alignment * alignment;
-    ScratchArray<T> array(static_cast<T*>(std::aligned_alloc(alignment, size)));
-    if (array) std::memset(array.get(), 0, size);
-    return array;
+    return ScratchArray<T>(static_cast<T*>(std::aligned_alloc(alignment, size)));
 }
